@@ -1,0 +1,55 @@
+# Shared compile settings and the helpers every folder uses to declare its targets.
+
+set(TIPS_WARNINGS -Wall -Wextra -Wpedantic -Werror -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+                  -Woverloaded-virtual -Wimplicit-fallthrough)
+
+add_library(tips_options INTERFACE)
+target_compile_options(tips_options INTERFACE ${TIPS_WARNINGS})
+target_include_directories(tips_options INTERFACE ${CMAKE_SOURCE_DIR}/src)
+if(TIPS_SANITIZE)
+  target_compile_options(tips_options INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all
+                                                -fno-omit-frame-pointer)
+  target_link_options(tips_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(TIPS_FUZZ)
+  target_compile_options(tips_options INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                -fno-sanitize-recover=all)
+  target_link_options(tips_options INTERFACE -fsanitize=address,undefined)
+endif()
+if(WIN32)
+  # The A functions of the Windows API throughout; nothing from windows.h's min/max macros.
+  target_compile_definitions(tips_options INTERFACE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+endif()
+
+# tips_add_library(NAME SOURCES... [LIBS ...])
+function(tips_add_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_link_libraries(${name} PUBLIC tips_options ${ARG_LIBS})
+endfunction()
+
+# tips_add_test(NAME SOURCES... [LIBS ...]): one GoogleTest executable, one CTest entry.
+# In the Windows build CTest runs it through the Wine wrapper.
+function(tips_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE tips_options ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE TIPS_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+endfunction()
+
+# tips_add_fuzzer(NAME SOURCE [LIBS ...]): a libFuzzer target, built by the fuzz preset only.
+function(tips_add_fuzzer name source)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${source})
+  target_link_libraries(${name} PRIVATE tips_options ${ARG_LIBS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+endfunction()
+
+# tips_add_benchmark(NAME SOURCES... [LIBS ...])
+function(tips_add_benchmark name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE tips_options ${ARG_LIBS} benchmark::benchmark)
+endfunction()

@@ -1,0 +1,19 @@
+#pragma once
+// Locale-aware ordering of Windows-1252 texts, as the user's default locale orders them.
+
+#include <string_view>
+
+namespace tips::platform {
+
+class TCollator {
+public:
+    virtual ~TCollator() = default;
+
+    // Negative, zero or positive as `a` sorts before, with or after `b`. Only the sign means anything.
+    virtual int Compare(std::string_view a, std::string_view b, bool ignoreCase) const = 0;
+};
+
+// The collator of the user's default locale for this build's platform.
+const TCollator& UserDefaultCollator();
+
+}  // namespace tips::platform

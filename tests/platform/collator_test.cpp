@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "platform/collator.hpp"
+
+namespace {
+
+using tips::platform::UserDefaultCollator;
+
+int Sign(int value) { return (value > 0) - (value < 0); }
+
+TEST(Collator, OrdersByCollationNotByBytes) {
+    const auto& collator = UserDefaultCollator();
+    std::vector<std::string> titles{"b", "B", "a"};
+    std::stable_sort(titles.begin(), titles.end(),
+                     [&](const std::string& x, const std::string& y) { return collator.Compare(x, y, false) < 0; });
+    // Byte order would put "B" first; a collation puts the letters together, lower case before upper.
+    EXPECT_EQ(titles, (std::vector<std::string>{"a", "b", "B"}));
+}
+
+struct CompareCase {
+    const char* a;
+    const char* b;
+    bool ignoreCase;
+    int expected;
+};
+
+class CollatorCompare : public ::testing::TestWithParam<CompareCase> {};
+
+TEST_P(CollatorCompare, GivesTheExpectedSign) {
+    const auto& c = GetParam();
+    EXPECT_EQ(Sign(UserDefaultCollator().Compare(c.a, c.b, c.ignoreCase)), c.expected) << c.a << " vs " << c.b;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CollatorCompare,
+                         ::testing::Values(CompareCase{"abc", "abc", false, 0}, CompareCase{"abc", "ABC", true, 0},
+                                           CompareCase{"abc", "ABC", false, -1}, CompareCase{"", "a", false, -1},
+                                           CompareCase{"Zeta", "alfa", true, 1},
+                                           // Accents stay significant when only case is ignored.
+                                           CompareCase{"Edici\xF3n", "Edicion", true, 1},
+                                           CompareCase{"Edici\xF3n", "EDICI\xD3N", true, 0}));
+
+}  // namespace
