@@ -1,0 +1,103 @@
+#pragma once
+// A view port without a window: a fixed character cell and client size, and a record of what the
+// control told it. tipstool's editor scripts and the editor's tests run against it.
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "platform/view_port.hpp"
+
+namespace tips::platform {
+
+class TMemoryViewPort final : public TViewPort {
+public:
+    struct Caret {
+        bool Created = false;
+        bool Shown = false;
+        int Width = 0;
+        int Height = 0;
+        int X = 0;
+        int Y = 0;
+    };
+
+    TMemoryViewPort(TViewSize client, TViewSize cell) : client_(client), cell_(cell) {}
+
+    // --- controls for the test or script ---
+    void SetClientSize(TViewSize size) { client_ = size; }
+    void SetWindowExists(bool exists) { exists_ = exists; }
+    void SetFocus(bool focused) { focused_ = focused; }
+
+    // --- what the control told the port ---
+    const TViewScrollInfo* ScrollInfo(TScrollBarKind bar) const {
+        const auto it = scroll_.find(bar);
+        return it == scroll_.end() ? nullptr : &it->second;
+    }
+    TScrollArrows Arrows(TScrollBarKind bar) const {
+        const auto it = arrows_.find(bar);
+        return it == arrows_.end() ? TScrollArrows::EnableBoth : it->second;
+    }
+    const std::vector<TViewRect>& Invalidated() const { return invalidated_; }
+    const std::vector<int>& PixelScrolls() const { return pixelScrolls_; }
+    int UpdateCount() const { return updates_; }
+    const Caret& CaretState() const { return caret_; }
+    bool TimerRunning(int id) const { return timers_.count(id) != 0; }
+    int TimerInterval(int id) const {
+        const auto it = timers_.find(id);
+        return it == timers_.end() ? 0 : it->second;
+    }
+    void ClearRecords() {
+        invalidated_.clear();
+        pixelScrolls_.clear();
+        updates_ = 0;
+    }
+
+    // --- TViewPort ---
+    bool WindowExists() const override { return exists_; }
+    TViewSize ClientSize() const override { return client_; }
+    TViewSize CharacterCell(TCellStyle) const override { return cell_; }
+    void SetScrollInfo(TScrollBarKind bar, const TViewScrollInfo& info) override { scroll_[bar] = info; }
+    void EnableScrollArrows(TScrollBarKind bar, TScrollArrows arrows) override { arrows_[bar] = arrows; }
+    void Invalidate(const TViewRect& rect) override {
+        if (!rect.IsEmpty()) invalidated_.push_back(rect);
+    }
+    void ScrollPixels(int dy, const TViewRect&) override { pixelScrolls_.push_back(dy); }
+    void UpdateNow() override { ++updates_; }
+    bool HasFocus() const override { return focused_; }
+    void TakeFocus() override { focused_ = true; }
+    void CreateCaret(int width, int height) override {
+        caret_.Created = true;
+        caret_.Shown = false;
+        caret_.Width = width;
+        caret_.Height = height;
+    }
+    void DestroyCaret() override { caret_ = Caret{}; }
+    void MoveCaret(int x, int y) override {
+        caret_.X = x;
+        caret_.Y = y;
+    }
+    void ShowCaret() override { caret_.Shown = caret_.Created; }
+    void HideCaret() override { caret_.Shown = false; }
+    void PlaceComposition(int, int) override {}
+    void StartTimer(int id, int milliseconds) override { timers_[id] = milliseconds; }
+    void StopTimer(int id) override { timers_.erase(id); }
+    void CaptureMouse() override { captured_ = true; }
+    void ReleaseMouse() override { captured_ = false; }
+    bool HasCapture() const override { return captured_; }
+
+private:
+    TViewSize client_;
+    TViewSize cell_;
+    bool exists_ = true;
+    bool focused_ = true;
+    bool captured_ = false;
+    int updates_ = 0;
+    Caret caret_;
+    std::map<TScrollBarKind, TViewScrollInfo> scroll_;
+    std::map<TScrollBarKind, TScrollArrows> arrows_;
+    std::map<int, int> timers_;
+    std::vector<TViewRect> invalidated_;
+    std::vector<int> pixelScrolls_;
+};
+
+}  // namespace tips::platform
