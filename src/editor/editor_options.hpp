@@ -1,26 +1,9 @@
 #pragma once
-// Small value types the editor's parts share: text positions, selection modes, the option set and
-// the status-change set.
+// The editor's option set, its status-change set and the small enumerations of its published state.
 
 #include <cstdint>
 
 namespace tips::editor {
-
-// A text position: X is the column, Y the line, both 1-based. Logical (character) or display
-// (cell) columns depending on where it is used.
-struct TCodePoint {
-    std::int32_t X = 1;
-    std::int32_t Y = 1;
-    friend bool operator==(const TCodePoint&, const TCodePoint&) = default;
-};
-
-// Ordering by line, then by column.
-inline bool PointBefore(const TCodePoint& a, const TCodePoint& b) {
-    return a.Y < b.Y || (a.Y == b.Y && a.X < b.X);
-}
-
-// Stored as one byte in undo records and on the clipboard: 0, 1, 2.
-enum class TCodeSelectionMode : std::uint8_t { smNormal = 0, smLine = 1, smColumn = 2 };
 
 enum class TCodeEditorOption : std::uint8_t {
     eoAltSetsColumnMode = 0,
