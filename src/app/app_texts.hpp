@@ -1,0 +1,18 @@
+#pragma once
+// The application shell's own texts, as Windows-1252 bytes.
+
+namespace tips::app {
+
+inline constexpr const char* kMakerAddress = "www.tolvanec.example";
+inline constexpr const char* kPortalAddress = "www.aula-vb.example";
+
+// "Tolvanec de " followed by the maker's address.
+inline constexpr const char* kApplicationTitle = "Tolvanec de www.tolvanec.example";
+
+// "Tolvanec de Visual Basic 6   -   " maker "  -   " portal.
+inline constexpr const char* kMainCaption =
+    "Tolvanec de Visual Basic 6   -   www.tolvanec.example  -   www.aula-vb.example";
+
+inline constexpr const char* kTipsFileName = "trucos.dat";
+
+}  // namespace tips::app

@@ -1,0 +1,55 @@
+#include "app/win32/form1.hpp"
+
+#include <exception>
+#include <utility>
+#include <vector>
+
+#include "app/app_texts.hpp"
+#include "app/tips_file_path.hpp"
+#include "widgets/win32/application.hpp"
+
+namespace tips::app {
+
+TForm1::TForm1(std::string executablePath) : executablePath_(std::move(executablePath)) {
+    widgets::TFormLayout layout;
+    layout.className = "TForm1";
+    layout.caption = kMainCaption;
+    layout.width = 687;
+    layout.height = 443;
+    layout.centerOnScreen = true;
+    CreateForm(layout);
+}
+
+TForm1::~TForm1() {
+    // The destroy handler runs while every component is still there; what it raises is shown, not thrown.
+    try {
+        FormDestroy();
+    } catch (const std::exception& error) {
+        widgets::Application().ShowException(error);
+    }
+    DestroyHandle();
+}
+
+std::string TForm1::RunningExecutablePath() {
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length < buffer.size()) return std::string(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+void TForm1::FormCreate() {}
+
+void TForm1::FormDestroy() {}
+
+LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) {
+        // Closing the main window ends the application; the windows go when the loop has ended.
+        widgets::Application().Terminate();
+        return 0;
+    }
+    return TForm::WndProc(message, wParam, lParam);
+}
+
+}  // namespace tips::app

@@ -1,0 +1,13 @@
+#pragma once
+// The about box: created hidden at start-up, shown modally by the about command.
+
+#include "widgets/win32/form.hpp"
+
+namespace tips::app {
+
+class TForm2 final : public widgets::TForm {
+public:
+    TForm2();
+};
+
+}  // namespace tips::app

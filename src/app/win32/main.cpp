@@ -1,0 +1,27 @@
+// Program entry: the application object and its title, then the three windows in their order, then the
+// message loop. Leaving this function destroys the windows; the main window saves the tips as it goes.
+
+#include <windows.h>
+
+#include <exception>
+
+#include "app/app_texts.hpp"
+#include "app/win32/form1.hpp"
+#include "app/win32/form2.hpp"
+#include "app/win32/fvp.hpp"
+#include "widgets/win32/application.hpp"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    auto& application = tips::widgets::Application();
+    application.SetTitle(tips::app::kApplicationTitle);
+    try {
+        tips::app::TForm1 form1;
+        tips::app::Tfvp fvp;
+        tips::app::TForm2 form2;
+        application.SetMainWindow(form1.Handle());
+        return application.Run();
+    } catch (const std::exception& error) {
+        application.ShowException(error);
+        return 1;
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+// Owning wrappers for GDI objects and their selection into a device context.
+
+#include <windows.h>
+
+#include <utility>
+
+namespace tips::platform {
+
+// Deletes the object when it goes out of scope. Move-only.
+template <typename Handle>
+class TGdiObject {
+public:
+    TGdiObject() = default;
+    explicit TGdiObject(Handle handle) : handle_(handle) {}
+    TGdiObject(const TGdiObject&) = delete;
+    TGdiObject& operator=(const TGdiObject&) = delete;
+    TGdiObject(TGdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    TGdiObject& operator=(TGdiObject&& other) noexcept {
+        if (this != &other) reset(std::exchange(other.handle_, nullptr));
+        return *this;
+    }
+    ~TGdiObject() { reset(); }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+    void reset(Handle handle = nullptr) {
+        if (handle_) DeleteObject(handle_);
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = nullptr;
+};
+
+using TFontHandle = TGdiObject<HFONT>;
+using TBrushHandle = TGdiObject<HBRUSH>;
+using TPenHandle = TGdiObject<HPEN>;
+using TBitmapHandle = TGdiObject<HBITMAP>;
+
+// Selects an object into a device context and restores the previous one on exit.
+class TSelectObject {
+public:
+    TSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
+    TSelectObject(const TSelectObject&) = delete;
+    TSelectObject& operator=(const TSelectObject&) = delete;
+    ~TSelectObject() { SelectObject(dc_, previous_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+}  // namespace tips::platform

@@ -1,0 +1,67 @@
+#include "widgets/win32/application.hpp"
+
+#include "widgets/message_text.hpp"
+
+namespace tips::widgets {
+
+TApplication::TApplication() {
+    TWindowParams params;
+    params.className = kWindowClass;
+    // Hidden, zero-sized and top-level, as a single-instance search expects to find it.
+    params.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+    params.left = params.top = params.width = params.height = 0;
+    CreateHandle(params);
+}
+
+bool TApplication::DispatchOne(MSG& message) {
+    if (message.message == WM_QUIT) {
+        terminated_ = true;
+        return false;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+    return true;
+}
+
+bool TApplication::ProcessMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!DispatchOne(message)) return false;
+    }
+    return !terminated_;
+}
+
+int TApplication::Run() {
+    if (mainWindow_ && !terminated_) ShowWindow(mainWindow_, SW_SHOW);
+    MSG message{};
+    while (!terminated_) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == -1) break;
+        if (got == 0) {
+            terminated_ = true;
+            break;
+        }
+        DispatchOne(message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void TApplication::Terminate() { PostQuitMessage(0); }
+
+void TApplication::ShowException(const std::exception& error) const {
+    const std::string text = WithFullStop(error.what());
+    const std::string caption = Title();
+    if (errorBox_) {
+        errorBox_(text, caption);
+        return;
+    }
+    MessageBoxA(mainWindow_ && IsWindow(mainWindow_) ? mainWindow_ : nullptr, text.c_str(), caption.c_str(),
+                MB_ICONSTOP | MB_OK);
+}
+
+TApplication& Application() {
+    static TApplication application;
+    return application;
+}
+
+}  // namespace tips::widgets
