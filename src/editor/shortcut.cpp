@@ -51,7 +51,11 @@ std::string KeyName(TVirtualKey key) {
     if ((key >= vk0 && key <= vk0 + 9) || (key >= vkA && key < vkA + 26)) {
         return std::string(1, static_cast<char>(key));
     }
-    if (key >= vkF1 && key < vkF1 + 24) return "F" + std::to_string(key - vkF1 + 1);
+    if (key >= vkF1 && key < vkF1 + 24) {
+        std::string name(1, 'F');
+        name.append(std::to_string(key - vkF1 + 1));
+        return name;
+    }
     return std::to_string(key);
 }
 
@@ -82,7 +86,8 @@ std::string ShortCutToText(TShortCut shortCut) {
     if (shortCut & kShortCutCtrl) text += "Ctrl+";
     if (shortCut & kShortCutShift) text += "Shift+";
     if (shortCut & kShortCutAlt) text += "Alt+";
-    return text + KeyName(ShortCutKey(shortCut));
+    text.append(KeyName(ShortCutKey(shortCut)));
+    return text;
 }
 
 std::optional<TShortCut> TextToShortCut(std::string_view text) {
