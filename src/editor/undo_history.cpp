@@ -1,0 +1,97 @@
+#include "editor/undo_history.hpp"
+
+namespace tips::editor {
+namespace {
+
+// Puts a value back when the scope ends, also when an exception passes through.
+template <typename T>
+class TRestore {
+public:
+    TRestore(T& target, T value) : target_(target), saved_(target) { target_ = value; }
+    ~TRestore() { target_ = saved_; }
+    TRestore(const TRestore&) = delete;
+    TRestore& operator=(const TRestore&) = delete;
+
+private:
+    T& target_;
+    T saved_;
+};
+
+class TBlockNumberRestore {
+public:
+    TBlockNumberRestore(TCodeEditUndoList& list, std::int32_t number)
+        : list_(list), saved_(list.BlockChangeNumber()) {
+        list_.SetBlockChangeNumber(number);
+    }
+    ~TBlockNumberRestore() { list_.SetBlockChangeNumber(saved_); }
+    TBlockNumberRestore(const TBlockNumberRestore&) = delete;
+    TBlockNumberRestore& operator=(const TBlockNumberRestore&) = delete;
+
+private:
+    TCodeEditUndoList& list_;
+    std::int32_t saved_;
+};
+
+void MoveGroupBreaks(TCodeEditUndoList& from, TCodeEditUndoList& to) {
+    while (from.TopChangeKind() == ukGroupBreak) {
+        from.Pop();
+        to.RecordGroupBreak();
+    }
+}
+
+}  // namespace
+
+TCodeEditUndoHistory::TCodeEditUndoHistory() {
+    undo_.SetAddedHandler([this](TCodeEditUndoList& list) { RecordAdded(list); });
+    redo_.SetAddedHandler([this](TCodeEditUndoList& list) { RecordAdded(list); });
+}
+
+void TCodeEditUndoHistory::SetModified(bool modified) {
+    if (modified == modified_) return;
+    modified_ = modified;
+    if (onModifiedChange_) onModifiedChange_();
+}
+
+void TCodeEditUndoHistory::SetMaxUndo(std::int32_t maxUndo) {
+    if (maxUndo < 0) return;
+    undo_.SetMaxUndo(maxUndo);
+    redo_.SetMaxUndo(maxUndo);
+}
+
+void TCodeEditUndoHistory::RecordAdded(const TCodeEditUndoList& list) {
+    SetModified(undo_.CanUndo() || undo_.FullUndoImpossible());
+    // A new edit discards what could be redone; records that a redo replays do not.
+    if (&list == &undo_ && !replayingRedo_ && undo_.TopChangeKind() != ukGroupBreak) redo_.Clear();
+    if (onChange_) onChange_();
+}
+
+bool TCodeEditUndoHistory::Undo(bool groupUndo, const ApplyOneChange& undoOneChange) {
+    return Step(undo_, redo_, groupUndo, false, undoOneChange);
+}
+
+bool TCodeEditUndoHistory::Redo(bool groupUndo, const ApplyOneChange& redoOneChange) {
+    return Step(redo_, undo_, groupUndo, true, redoOneChange);
+}
+
+bool TCodeEditUndoHistory::Step(TCodeEditUndoList& from, TCodeEditUndoList& to, bool groupUndo, bool redoing,
+                                const ApplyOneChange& applyOne) {
+    MoveGroupBreaks(from, to);
+    const TCodeEditUndoKind kind = from.TopChangeKind();
+    if (kind == ukNone) return false;
+    {
+        // The reverse records of this step share the top record's number.
+        const std::int32_t number = from.Peek()->ChangeNumber;
+        const TBlockNumberRestore sameBlock(to, number);
+        const bool groupsByKind = groupUndo && kind != ukIndent && kind != ukUnindent;
+        do {
+            auto item = from.Pop();
+            const TRestore<bool> replaying(replayingRedo_, redoing || replayingRedo_);
+            applyOne(std::move(*item));
+        } while (from.Peek() != nullptr &&
+                 (from.Peek()->ChangeNumber == number || (groupsByKind && from.Peek()->ChangeKind == kind)));
+        MoveGroupBreaks(from, to);
+    }
+    return true;
+}
+
+}  // namespace tips::editor
