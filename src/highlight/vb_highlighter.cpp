@@ -71,6 +71,16 @@ TVBHighlighter::TVBHighlighter() {
     SetDefaultFilter(texts::kVBFilter);
 }
 
+std::array<TVBHighlighter::TPublishedAttribute, 7> TVBHighlighter::PublishedAttributes() const {
+    return {{{"CommentAttri", comment_},
+             {"IdentifierAttri", identifier_},
+             {"KeyAttri", key_},
+             {"NumberAttri", number_},
+             {"SpaceAttri", space_},
+             {"StringAttri", string_},
+             {"SymbolAttri", symbol_}}};
+}
+
 TCodeHighlighterAttributes* TVBHighlighter::StandardAttribute(StandardAttributeKind kind) const {
     switch (kind) {
         case StandardAttributeKind::Comment: return comment_;

@@ -2,6 +2,7 @@
 // The Visual Basic highlighter: comments, strings, dates, numbers, keywords, identifiers, symbols and blanks.
 // Every line starts fresh; nothing spans lines.
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -36,6 +37,13 @@ public:
     TCodeHighlighterAttributes& SpaceAttri() const { return *space_; }
     TCodeHighlighterAttributes& StringAttri() const { return *string_; }
     TCodeHighlighterAttributes& SymbolAttri() const { return *symbol_; }
+
+    // The attributes as published properties, by property name ("CommentAttri", ...), in declaration order.
+    struct TPublishedAttribute {
+        const char* property;
+        TCodeHighlighterAttributes* attribute;
+    };
+    std::array<TPublishedAttribute, 7> PublishedAttributes() const;
 
     TCodeHighlighterAttributes* StandardAttribute(StandardAttributeKind kind) const override;
     TCharSet IdentifierChars() const override;

@@ -1,0 +1,11 @@
+# Runs "tipstool vb SOURCE" and fails unless its output equals EXPECTED byte for byte.
+execute_process(COMMAND ${TOOL} vb ${SOURCE} OUTPUT_VARIABLE listing RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "tipstool vb ${SOURCE} exited with ${status}")
+endif()
+file(READ ${EXPECTED} expected)
+if(NOT listing STREQUAL expected)
+  string(LENGTH "${listing}" got_length)
+  string(LENGTH "${expected}" expected_length)
+  message(FATAL_ERROR "tipstool vb ${SOURCE} differs from ${EXPECTED} (${got_length} vs ${expected_length} bytes)")
+endif()
