@@ -15,8 +15,8 @@ inline constexpr int kMaxMarksPerLine = 16;
 
 class TCodeEditMark {
 public:
-    // A mark made for `owner`; it belongs to it once the owner's list holds it.
-    explicit TCodeEditMark(TCodeEditMarkList* owner) : owner_(owner) {}
+    // A mark made for `owner`; it belongs to a list once the list holds it.
+    explicit TCodeEditMark(TCodeEditMarkList* owner = nullptr) : owner_(owner) {}
     TCodeEditMark(const TCodeEditMark&) = delete;
     TCodeEditMark& operator=(const TCodeEditMark&) = delete;
 
