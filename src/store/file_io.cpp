@@ -1,0 +1,79 @@
+#include "store/file_io.hpp"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "store/database_error.hpp"
+#include "store/store_texts.hpp"
+
+namespace tips::store {
+namespace fs = std::filesystem;
+
+std::string ReadWholeFile(const std::string& path) {
+    std::error_code error;
+    if (fs::is_directory(fs::path(path), error)) throw EFOpenError(FormatMessage(texts::kCannotOpenFile, path));
+    std::ifstream in(fs::path(path), std::ios::binary);
+    if (!in) throw EFOpenError(FormatMessage(texts::kCannotOpenFile, path));
+    in.seekg(0, std::ios::end);
+    const auto size = in.tellg();
+    in.seekg(0, std::ios::beg);
+    std::string bytes;
+    if (size > 0) {
+        bytes.resize(static_cast<std::size_t>(size));
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (in.gcount() != static_cast<std::streamsize>(bytes.size())) throw EReadError("Stream read error");
+    }
+    return bytes;
+}
+
+namespace {
+
+[[noreturn]] void CannotCreate(const std::string& path) {
+    throw EFCreateError(FormatMessage(texts::kCannotCreateFile, path));
+}
+
+// A name beside the target that no other file uses.
+fs::path TemporaryPathFor(const fs::path& target) {
+    const auto directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const auto stem = target.filename().string();
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        auto candidate = directory / (stem + ".~" + std::to_string(attempt) + ".tmp");
+        std::error_code error;
+        if (!fs::exists(candidate, error) && !error) return candidate;
+    }
+    return {};
+}
+
+}  // namespace
+
+void ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    const fs::path target(path);
+    std::error_code error;
+    const auto status = fs::status(target, error);
+    if (fs::exists(status)) {
+        // A read-only file refuses the save, as writing it in place would.
+        if (fs::is_directory(status) || (status.permissions() & fs::perms::owner_write) == fs::perms::none) {
+            CannotCreate(path);
+        }
+    }
+    const auto temporary = TemporaryPathFor(target);
+    if (temporary.empty()) CannotCreate(path);
+
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) CannotCreate(path);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    out.close();
+    if (!out) {
+        fs::remove(temporary, error);
+        throw EWriteError(texts::kStreamWriteError);
+    }
+    fs::rename(temporary, target, error);
+    if (error) {
+        fs::remove(temporary, error);
+        CannotCreate(path);
+    }
+}
+
+}  // namespace tips::store

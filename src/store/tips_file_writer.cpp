@@ -1,0 +1,106 @@
+// Writing a table as a tips file image.
+
+#include <bit>
+#include <cstring>
+#include <vector>
+
+#include "store/field.hpp"
+#include "store/memory_table.hpp"
+#include "store/tips_file.hpp"
+
+namespace tips::store {
+namespace {
+
+constexpr double kFormatVersion = 1.8;
+
+class TImage {
+public:
+    explicit TImage(std::size_t expected) { bytes_.reserve(expected); }
+    void Int16(std::int16_t value) { Little(static_cast<std::uint16_t>(value), 2); }
+    void UInt16(std::uint16_t value) { Little(value, 2); }
+    void Int32(std::int32_t value) { Little(static_cast<std::uint32_t>(value), 4); }
+    void Double(double value) { Little(std::bit_cast<std::uint64_t>(value), 8); }
+    void Bytes(const void* data, std::size_t size) { bytes_.append(static_cast<const char*>(data), size); }
+    void Byte(std::uint8_t value) { bytes_ += static_cast<char>(value); }
+    std::string Take() { return std::move(bytes_); }
+
+private:
+    void Little(std::uint64_t value, int width) {
+        for (int i = 0; i < width; ++i) bytes_ += static_cast<char>(value >> (8 * i));
+    }
+    std::string bytes_;
+};
+
+enum class TValueEncoding { Text, Blob, Fixed };
+
+TValueEncoding EncodingOf(const TField& field) {
+    if (field.DataType() == TFieldType::ftString) return TValueEncoding::Text;
+    if (field.IsBlob()) return TValueEncoding::Blob;
+    return TValueEncoding::Fixed;
+}
+
+}  // namespace
+
+std::string TTipsFileWriter::Write(const TMemoryTable& table) {
+    // Every stored field except the hidden record id and calculated or lookup fields.
+    std::vector<const TField*> columns;
+    for (int i = 1; i < table.FieldCount(); ++i) {
+        const auto& field = table.Fields(i);
+        if (field.FieldKind() == TFieldKind::fkData) columns.push_back(&field);
+    }
+
+    std::size_t expected = 15;
+    for (const auto* field : columns) expected += 8 + field->FieldName().size() + 1;
+    for (const auto& record : table.records_) {
+        expected += record.block.size() + 5 * columns.size();
+        for (const auto& memo : record.memos) expected += memo.size();
+    }
+
+    TImage out(expected);
+    out.Bytes("Ver", 3);
+    out.Double(kFormatVersion);
+    out.Int32(static_cast<std::int32_t>(columns.size()));
+    for (const auto* field : columns) {
+        out.Int32(field->DataSize());
+        out.Int16(FieldTypeCode(field->DataType()));
+        out.UInt16(static_cast<std::uint16_t>(field->FieldName().size() + 1));
+        out.Bytes(field->FieldName().c_str(), field->FieldName().size() + 1);
+    }
+    for (const auto& record : table.records_) {
+        for (const auto* field : columns) {
+            switch (EncodingOf(*field)) {
+                case TValueEncoding::Text: {
+                    const auto* data = record.block.data() + field->Offset();
+                    if (data[0] == 0) {
+                        out.Int32(1);
+                        out.Byte(0);
+                        break;
+                    }
+                    const auto* text = reinterpret_cast<const char*>(data + 1);
+                    const auto length = strnlen(text, static_cast<std::size_t>(field->DataSize()));
+                    out.Int32(static_cast<std::int32_t>(length + 1));
+                    out.Bytes(text, length);
+                    out.Byte(0);
+                    break;
+                }
+                case TValueEncoding::Blob: {
+                    const auto slot = static_cast<std::size_t>(field->MemoSlot());
+                    if (slot < record.memos.size()) {
+                        const auto& memo = record.memos[slot];
+                        out.Int32(static_cast<std::int32_t>(memo.size()));
+                        out.Bytes(memo.data(), memo.size());
+                    } else {
+                        out.Int32(0);
+                    }
+                    break;
+                }
+                case TValueEncoding::Fixed:
+                    out.Bytes(record.block.data() + field->Offset(), static_cast<std::size_t>(field->DataSize()) + 1);
+                    break;
+            }
+        }
+    }
+    return out.Take();
+}
+
+}  // namespace tips::store
