@@ -54,7 +54,7 @@ TEST(SkinModelSysButtons, KeysAreReadWithTheirValues) {
 
 struct FrameCase {
     int width, height;
-    const char* extra;  // more keys of the section
+    const char* extra;  // more keys of the section, ahead of ButtonImage (the first of a key wins)
     int expected;
 };
 
@@ -64,7 +64,7 @@ TEST_P(SysButtonFrameCount, ZeroBecomesThreeUpToRatio3Point8ElseSix) {
     const FrameCase& c = GetParam();
     SkinFixture skin;
     skin.Entry("b.bmp", PositionImage(c.width, c.height));
-    const TSkinData data = skin.Read(std::string("[Button1]\nButtonImage=b.bmp\n") + c.extra);
+    const TSkinData data = skin.Read(std::string("[Button1]\n") + c.extra + "ButtonImage=b.bmp\n");
     EXPECT_EQ(data.SysButtons.at(0).FrameCount, c.expected);
 }
 
