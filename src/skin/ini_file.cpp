@@ -25,19 +25,6 @@ std::string_view Unquote(std::string_view value) {
     return value;
 }
 
-// Splits at CR LF, lone CR or lone LF; a final line break adds no line.
-template <typename Visit>
-void ForEachLine(std::string_view text, Visit visit) {
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = start;
-        while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
-        visit(text.substr(start, end - start));
-        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ++end;
-        start = end + 1;
-    }
-}
-
 }  // namespace
 
 std::optional<int> ParseIniInteger(std::string_view value) {
@@ -77,21 +64,21 @@ std::optional<std::uint32_t> ParseColourTriple(std::string_view value) {
 
 IniFile::IniFile(std::string_view text) {
     Section* current = nullptr;
-    ForEachLine(text, [&](std::string_view rawLine) {
+    for (const std::string_view rawLine : SplitLines(text)) {
         const std::string_view line = Trim(rawLine);
-        if (line.empty() || line.front() == ';') return;
+        if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             std::string_view name = line.substr(1);
             if (const auto close = name.find(']'); close != std::string_view::npos) name = name.substr(0, close);
             sections_.push_back(Section{std::string(Trim(name)), {}});
             sectionNames_.push_back(sections_.back().name);
             current = &sections_.back();
-            return;
+            continue;
         }
         const auto equals = line.find('=');
-        if (current == nullptr || equals == std::string_view::npos) return;  // keys outside a section are unreachable
+        if (current == nullptr || equals == std::string_view::npos) continue;  // keys outside a section are unreachable
         current->entries.push_back(Entry{std::string(Trim(line.substr(0, equals))), std::string(Trim(line.substr(equals + 1)))});
-    });
+    }
 }
 
 const IniFile::Section* IniFile::FindSection(std::string_view section) const {
