@@ -1,6 +1,7 @@
 #include "skin_canvas.hpp"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -9,16 +10,6 @@ namespace tips::skin::art {
 namespace {
 
 std::uint8_t clampByte(int v) { return static_cast<std::uint8_t>(std::clamp(v, 0, 255)); }
-
-void putU16(std::string& out, unsigned v) {
-    out.push_back(static_cast<char>(v & 0xFF));
-    out.push_back(static_cast<char>((v >> 8) & 0xFF));
-}
-
-void putU32(std::string& out, std::uint32_t v) {
-    putU16(out, v & 0xFFFF);
-    putU16(out, v >> 16);
-}
 
 }  // namespace
 
@@ -33,18 +24,18 @@ Rgb lighter(Rgb c, int amount) { return {clampByte(c.r + amount), clampByte(c.g 
 Rgb darker(Rgb c, int amount) { return lighter(c, -amount); }
 
 SkinCanvas::SkinCanvas(int width, int height, Rgb fill)
-    : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill) {
+    : width_(width), height_(height), image_(width, height, fill) {
     if (width <= 0 || height <= 0) throw std::invalid_argument("canvas size must be positive");
 }
 
 Rgb SkinCanvas::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) throw std::out_of_range("pixel outside the canvas");
-    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+    return image_.At(x, y);
 }
 
 void SkinCanvas::set(int x, int y, Rgb c) {
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
-    pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] = c;
+    image_.Set(x, y, c);
 }
 
 void SkinCanvas::fill(int x, int y, int w, int h, Rgb c) {
@@ -138,40 +129,6 @@ void FrameStrip::put(int index, const SkinCanvas& frame) {
         strip_.paste(frame, index * frameWidth_, 0);
     else
         strip_.paste(frame, 0, index * frameHeight_);
-}
-
-std::string encodeBitmap(const SkinCanvas& canvas) {
-    const auto rowBytes = static_cast<std::uint32_t>((canvas.width() * 3 + 3) / 4 * 4);
-    const auto imageBytes = rowBytes * static_cast<std::uint32_t>(canvas.height());
-    std::string out;
-    out.reserve(54 + imageBytes);
-    out += "BM";
-    putU32(out, 54 + imageBytes);  // file size
-    putU32(out, 0);                // reserved
-    putU32(out, 54);               // offset of the pixels
-    putU32(out, 40);               // info header size
-    putU32(out, static_cast<std::uint32_t>(canvas.width()));
-    putU32(out, static_cast<std::uint32_t>(canvas.height()));  // positive: bottom-up rows
-    putU16(out, 1);                                            // planes
-    putU16(out, 24);                                           // bits per pixel
-    putU32(out, 0);                                            // no compression
-    putU32(out, imageBytes);
-    putU32(out, 2835);  // 72 pixels per inch, horizontally
-    putU32(out, 2835);  // and vertically
-    putU32(out, 0);     // colours used
-    putU32(out, 0);     // important colours
-    for (int row = canvas.height() - 1; row >= 0; --row) {
-        std::uint32_t written = 0;
-        for (int col = 0; col < canvas.width(); ++col) {
-            const Rgb c = canvas.pixel(col, row);
-            out.push_back(static_cast<char>(c.b));
-            out.push_back(static_cast<char>(c.g));
-            out.push_back(static_cast<char>(c.r));
-            written += 3;
-        }
-        for (; written < rowBytes; ++written) out.push_back('\0');
-    }
-    return out;
 }
 
 }  // namespace tips::skin::art

@@ -2,20 +2,16 @@
 // A small 24-bit drawing surface for the skin generator: solid fills, gradients, outlines, rounded
 // corners cut to the transparent colour, glyphs from text patterns, and copying frames into strips.
 
-#include <cstdint>
-#include <string>
 #include <string_view>
-#include <vector>
+
+#include "skin/bitmap.hpp"
 
 namespace tips::skin::art {
 
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-    friend bool operator==(const Rgb&, const Rgb&) = default;
-};
+using skin::Rgb;
 
 // Magenta marks the pixels the program leaves transparent.
-inline constexpr Rgb kTransparent{255, 0, 255};
+inline constexpr Rgb kTransparent = kTransparentColour;
 
 Rgb mix(Rgb a, Rgb b, int numerator, int denominator);  // a + (b - a) * numerator / denominator
 Rgb lighter(Rgb c, int amount);
@@ -47,12 +43,12 @@ public:
     void paste(const SkinCanvas& from, int x, int y);
     SkinCanvas mirrored() const;
 
-    const std::vector<Rgb>& pixels() const { return pixels_; }
+    const Image& image() const { return image_; }
 
 private:
     int width_;
     int height_;
-    std::vector<Rgb> pixels_;
+    Image image_;
 };
 
 // A strip of `count` frames of `frameWidth` x `frameHeight`, side by side or stacked.
@@ -70,8 +66,5 @@ private:
     Layout layout_;
     SkinCanvas strip_;
 };
-
-// Serialises a canvas as an uncompressed bottom-up 24-bit Windows bitmap file.
-std::string encodeBitmap(const SkinCanvas& canvas);
 
 }  // namespace tips::skin::art

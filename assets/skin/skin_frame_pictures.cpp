@@ -136,7 +136,7 @@ SkinCanvas sideFrame(const FrameColours& c, bool left) {
     const int outer = left ? 0 : 2, inner = left ? 2 : 0;
     f.vline(outer, 0, 142, c.outer);
     f.vline(1, 1, 140, c.mid);
-    f.vline(inner, 1, 138, c.inner);
+    f.vline(inner, 1, 139, c.inner);
     f.set(inner, 140, c.mid);
     f.hline(0, 0, 3, c.outer);
     f.hline(0, 141, 3, c.outer);

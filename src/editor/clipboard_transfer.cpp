@@ -18,7 +18,7 @@ TCodeSelectionMode ModeFromByte(char byte) {
 
 }  // namespace
 
-void CopyToClipboard(platform::TClipboard& clipboard, std::string_view text, TCodeSelectionMode mode) {
+void WriteCodeEditClipboard(platform::TClipboard& clipboard, std::string_view text, TCodeSelectionMode mode) {
     if (text.empty()) return;
     const platform::TClipboardFormat blockType = clipboard.RegisterFormat(kBlockTypeFormatName);
     const platform::TClipboardOpener opened(clipboard);
@@ -36,7 +36,7 @@ void CopyToClipboard(platform::TClipboard& clipboard, std::string_view text, TCo
     if (blockType == 0 || !clipboard.SetData(blockType, block)) throw ECodeEditError(kClipboardCopyFailed);
 }
 
-std::optional<TClipboardPaste> ReadClipboardForPaste(platform::TClipboard& clipboard, TCodeSelectionMode currentMode) {
+std::optional<TCodeEditClipboardData> ReadCodeEditClipboard(platform::TClipboard& clipboard, TCodeSelectionMode currentMode) {
     const platform::TClipboardFormat blockType = clipboard.RegisterFormat(kBlockTypeFormatName);
     const bool hasBlock = blockType != 0 && clipboard.HasFormat(blockType);
     if (!hasBlock && !clipboard.HasFormat(clipboard.TextFormat())) return std::nullopt;
@@ -47,25 +47,11 @@ std::optional<TClipboardPaste> ReadClipboardForPaste(platform::TClipboard& clipb
         const auto bytes = clipboard.GetData(blockType);
         // Data without even the mode byte cannot have come from an editor.
         if (!bytes || bytes->empty()) throw ECodeEditError(kClipboardPasteFailed);
-        return TClipboardPaste{UpToTerminator(std::string_view(*bytes).substr(1)), ModeFromByte((*bytes)[0])};
+        return TCodeEditClipboardData{UpToTerminator(std::string_view(*bytes).substr(1)), ModeFromByte((*bytes)[0])};
     }
     const auto bytes = clipboard.GetData(clipboard.TextFormat());
     if (!bytes) throw ECodeEditError(kClipboardPasteFailed);
-    return TClipboardPaste{UpToTerminator(*bytes), currentMode};
-}
-
-std::optional<TCodeEditUndoItem> PasteUndoRecord(TCodeSelectionMode pasteMode, TPoint start, TPoint end,
-                                                 std::int32_t visibleColumns) {
-    switch (pasteMode) {
-    case smNormal:
-        return TCodeEditUndoItem{ukPaste, smNormal, start, end, {}, 0};
-    case smLine:
-        if (end.X == 1) return TCodeEditUndoItem{ukPaste, smLine, TPoint{1, start.Y}, TPoint{visibleColumns, end.Y - 1}, {}, 0};
-        return TCodeEditUndoItem{ukPaste, smNormal, TPoint{1, start.Y}, end, {}, 0};
-    case smColumn:
-        break;
-    }
-    return std::nullopt;
+    return TCodeEditClipboardData{UpToTerminator(*bytes), currentMode};
 }
 
 }  // namespace tips::editor

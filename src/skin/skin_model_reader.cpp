@@ -337,4 +337,16 @@ TSkinData ReadSkinModel(const IniFile& ini, const SkinEntryLookup& entries) {
     return SkinModelReader(ini, entries).Read();
 }
 
+TSkinData ReadSkinModel(const SkinArchive& archive) {
+    const SkinArchiveEntry* iniEntry = archive.FindIni();
+    if (iniEntry == nullptr) throw ESkinFormatError("the skin archive holds no INI entry");
+    const IniFile ini(archive.Text(*iniEntry));
+    const SkinEntryLookup lookup = [&archive](std::string_view name) -> std::optional<std::span<const std::uint8_t>> {
+        const SkinArchiveEntry* entry = archive.Find(name);
+        if (entry == nullptr) return std::nullopt;
+        return archive.Data(*entry);
+    };
+    return ReadSkinModel(ini, lookup);
+}
+
 }  // namespace tips::skin

@@ -22,7 +22,7 @@ protected:
 
     void ExpectCopyFails(std::string_view text) {
         try {
-            CopyToClipboard(clipboard, text, smNormal);
+            WriteCodeEditClipboard(clipboard, text, smNormal);
             FAIL() << "copy reported success";
         } catch (const ECodeEditError& error) {
             EXPECT_STREQ(error.what(), "Clipboard copy operation failed");
@@ -35,25 +35,25 @@ protected:
 };
 
 TEST_F(ClipboardTransferTest, CopyStoresTerminatedTextAndTheModeBlock) {
-    CopyToClipboard(clipboard, "a\r\nb", smLine);
+    WriteCodeEditClipboard(clipboard, "a\r\nb", smLine);
     EXPECT_FALSE(clipboard.IsOpen());
     EXPECT_EQ(Stored(clipboard.TextFormat()), std::string("a\r\nb\0", 5));
     EXPECT_EQ(Stored(blockType), std::string("\x01" "a\r\nb\0", 6));
-    CopyToClipboard(clipboard, "xy", smColumn);
+    WriteCodeEditClipboard(clipboard, "xy", smColumn);
     EXPECT_EQ(Stored(blockType), std::string("\x02xy\0", 4));
 }
 
 TEST_F(ClipboardTransferTest, CopyReplacesOtherFormats) {
     const auto other = clipboard.RegisterFormat("Other");
     Put(other, "old");
-    CopyToClipboard(clipboard, "new", smNormal);
+    WriteCodeEditClipboard(clipboard, "new", smNormal);
     EXPECT_FALSE(clipboard.HasFormat(other));
 }
 
 TEST_F(ClipboardTransferTest, EmptyTextLeavesTheClipboardUntouched) {
     Put(clipboard.TextFormat(), std::string("keep\0", 5));
     const int stores = clipboard.StoreCount();
-    CopyToClipboard(clipboard, "", smColumn);
+    WriteCodeEditClipboard(clipboard, "", smColumn);
     EXPECT_EQ(clipboard.StoreCount(), stores);
     EXPECT_EQ(Stored(clipboard.TextFormat()), std::string("keep\0", 5));
 }
@@ -83,7 +83,7 @@ class ClipboardPaste : public ClipboardTransferTest, public testing::WithParamIn
 TEST_P(ClipboardPaste, ReadsTheBlockFirstElseThePlainText) {
     if (!GetParam().block.empty()) Put(blockType, GetParam().block);
     if (!GetParam().text.empty()) Put(clipboard.TextFormat(), GetParam().text);
-    const auto paste = ReadClipboardForPaste(clipboard, GetParam().current);
+    const auto paste = ReadCodeEditClipboard(clipboard, GetParam().current);
     ASSERT_TRUE(paste);
     EXPECT_EQ(paste->Text, GetParam().expectedText);
     EXPECT_EQ(paste->Mode, GetParam().expectedMode);
@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST_F(ClipboardTransferTest, PasteOfAnEmptyClipboardIsNothing) {
-    EXPECT_FALSE(ReadClipboardForPaste(clipboard, smNormal));
+    EXPECT_FALSE(ReadCodeEditClipboard(clipboard, smNormal));
     EXPECT_FALSE(clipboard.IsOpen());
 }
 
@@ -123,7 +123,7 @@ TEST_F(ClipboardTransferTest, PasteFailuresRaiseAndLeaveTheClipboardClosed) {
             clipboard.SetFailOpen(true);
         }
         try {
-            ReadClipboardForPaste(clipboard, smNormal);
+            ReadCodeEditClipboard(clipboard, smNormal);
             FAIL() << "paste reported success in round " << round;
         } catch (const ECodeEditError& error) {
             EXPECT_STREQ(error.what(), "Clipboard paste operation failed.");
@@ -134,38 +134,12 @@ TEST_F(ClipboardTransferTest, PasteFailuresRaiseAndLeaveTheClipboardClosed) {
 
 TEST_F(ClipboardTransferTest, CopiedTextPastesBackInItsMode) {
     for (const auto mode : {smNormal, smLine, smColumn}) {
-        CopyToClipboard(clipboard, "one\r\ntwo", mode);
-        const auto paste = ReadClipboardForPaste(clipboard, smNormal);
+        WriteCodeEditClipboard(clipboard, "one\r\ntwo", mode);
+        const auto paste = ReadCodeEditClipboard(clipboard, smNormal);
         ASSERT_TRUE(paste);
         EXPECT_EQ(paste->Text, "one\r\ntwo");
         EXPECT_EQ(paste->Mode, mode);
     }
-}
-
-TEST(PasteUndoRecord, CoversWhatThePasteInserted) {
-    const auto normal = PasteUndoRecord(smNormal, TPoint{3, 2}, TPoint{5, 4}, 70);
-    ASSERT_TRUE(normal);
-    EXPECT_EQ(normal->ChangeKind, ukPaste);
-    EXPECT_EQ(normal->SelectionMode, smNormal);
-    EXPECT_EQ(normal->Start, (TPoint{3, 2}));
-    EXPECT_EQ(normal->End, (TPoint{5, 4}));
-    EXPECT_TRUE(normal->Text.empty());
-
-    const auto wholeLines = PasteUndoRecord(smLine, TPoint{1, 2}, TPoint{1, 5}, 70);
-    ASSERT_TRUE(wholeLines);
-    EXPECT_EQ(wholeLines->SelectionMode, smLine);
-    EXPECT_EQ(wholeLines->Start, (TPoint{1, 2}));
-    EXPECT_EQ(wholeLines->End, (TPoint{70, 4}));
-
-    const auto partLine = PasteUndoRecord(smLine, TPoint{4, 2}, TPoint{3, 5}, 70);
-    ASSERT_TRUE(partLine);
-    EXPECT_EQ(partLine->SelectionMode, smNormal);
-    EXPECT_EQ(partLine->Start, (TPoint{1, 2}));
-    EXPECT_EQ(partLine->End, (TPoint{3, 5}));
-
-    EXPECT_FALSE(PasteUndoRecord(smColumn, TPoint{4, 2}, TPoint{6, 3}, 70));
-    EXPECT_EQ(ColumnPasteCaret(TPoint{4, 2}, TPoint{6, 3}), (TPoint{4, 4}));
-    EXPECT_EQ(ColumnPasteCaret(TPoint{6, 5}, TPoint{4, 3}), (TPoint{4, 6}));
 }
 
 }  // namespace
