@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "highlight/highlight_texts.hpp"
+#include "highlight/highlighter_list.hpp"
 #include "highlight/vb_keywords.hpp"
 
 namespace tips::highlight {
@@ -36,6 +37,9 @@ constexpr std::array<Rule, 256> BuildDispatch() {
 }
 
 constexpr auto kDispatch = BuildDispatch();
+
+const THighlighterClassRegistrar registrar{
+    {"TVBHighlighter", []() -> std::unique_ptr<TCodeCustomHighlighter> { return std::make_unique<TVBHighlighter>(); }}};
 
 }  // namespace
 

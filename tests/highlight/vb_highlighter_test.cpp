@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "highlight/highlighter_list.hpp"
 #include "highlight/vb_keywords.hpp"
 
 namespace {
@@ -252,6 +253,22 @@ TEST(VBHighlighter, HashingRule) {
     EXPECT_EQ(length, 4u);
     EXPECT_EQ(tips::highlight::vb::FindKeyword(133, "PROPERTY"), "property");
     EXPECT_EQ(tips::highlight::vb::FindKeyword(134, "anything"), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(HighlighterList, TheVisualBasicClassIsEnteredOnceAndCreatesHighlighters) {
+    using tips::highlight::TCodeHighlighterList;
+    const auto* entry = TCodeHighlighterList::Find("TVBHighlighter");
+    ASSERT_NE(entry, nullptr);
+    const auto before = TCodeHighlighterList::Classes().size();
+    TCodeHighlighterList::Register({"TVBHighlighter", entry->create});
+    EXPECT_EQ(TCodeHighlighterList::Classes().size(), before);
+    const auto created = entry->create();
+    EXPECT_EQ(created->LanguageTitle(), "Visual Basic");
+    EXPECT_EQ(TCodeHighlighterList::Find("TNoSuchHighlighter"), nullptr);
 }
 
 }  // namespace
