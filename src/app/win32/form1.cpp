@@ -39,9 +39,13 @@ std::string TForm1::RunningExecutablePath() {
     }
 }
 
-void TForm1::FormCreate() {}
+void TForm1::FormCreate() {
+    tipsFile_.Load(tbTrucos, TipsFilePath(executablePath_));
+    tbTrucos.Open();
+    tbTrucos.SetSortedField("Descripcion");
+}
 
-void TForm1::FormDestroy() {}
+void TForm1::FormDestroy() { tipsFile_.Save(tbTrucos, TipsFilePath(executablePath_)); }
 
 LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {

@@ -4,6 +4,11 @@
 
 #include <string>
 
+#include "app/tips_file_keeper.hpp"
+#include "platform/collator.hpp"
+#include "store/data_source.hpp"
+#include "store/memory_table.hpp"
+#include "store/tips_fields.hpp"
 #include "widgets/win32/form.hpp"
 
 namespace tips::app {
@@ -16,6 +21,11 @@ public:
 
     static std::string RunningExecutablePath();
 
+    // The window's components, by their names.
+    store::TMemoryTable tbTrucos{"tbTrucos", platform::UserDefaultCollator()};
+    const store::TTipsFields tbTrucosFields = store::CreateTipsFields(tbTrucos);
+    store::TDataSource dsTrucos{&tbTrucos};
+
 protected:
     void FormCreate() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -24,6 +34,7 @@ private:
     void FormDestroy();
 
     std::string executablePath_;
+    TTipsFileKeeper tipsFile_;
 };
 
 }  // namespace tips::app

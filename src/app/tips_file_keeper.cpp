@@ -1,0 +1,35 @@
+#include "app/tips_file_keeper.hpp"
+
+#include <fstream>
+
+#include "app/damaged_file_backup.hpp"
+#include "store/memory_table.hpp"
+
+namespace tips::app {
+namespace {
+
+// An existing file with at least one byte: something a failed load could have left unread. A file of
+// zero bytes holds nothing to lose.
+bool HoldsBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return in && in.peek() != std::ifstream::traits_type::eof();
+}
+
+}  // namespace
+
+void TTipsFileKeeper::Load(store::TMemoryTable& table, const std::string& path) {
+    bool complete = false;
+    try {
+        complete = table.LoadFromFile(path).complete;
+    } catch (...) {
+        // Missing, locked or damaged: start-up carries on with what the table holds.
+    }
+    if (!complete && HoldsBytes(path)) damagedFile_ = path;
+}
+
+void TTipsFileKeeper::Save(const store::TMemoryTable& table, const std::string& path) {
+    if (damagedFile_ == path && !backup_) backup_ = KeepBackupOf(path);
+    table.SaveToFile(path);
+}
+
+}  // namespace tips::app

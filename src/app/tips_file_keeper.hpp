@@ -1,0 +1,34 @@
+#pragma once
+// Reads the tips file into the table at start and writes it back at exit, as the main window does:
+// reading never reports, writing does. A file that existed but could not be read completely is copied
+// aside before it is first overwritten, so records the program could not read are never lost.
+
+#include <optional>
+#include <string>
+
+namespace tips::store {
+class TMemoryTable;
+}
+
+namespace tips::app {
+
+class TTipsFileKeeper {
+public:
+    // Loads the file at `path`; every error is swallowed (the table keeps what could be read).
+    void Load(store::TMemoryTable& table, const std::string& path);
+
+    // Saves the table to `path`. Before the first save over a damaged file its bytes are kept beside it;
+    // when that copy cannot be made, the error propagates and the file is left as it is.
+    void Save(const store::TMemoryTable& table, const std::string& path);
+
+    // The path of the file that did not load completely, if any.
+    const std::optional<std::string>& DamagedFile() const { return damagedFile_; }
+    // Where the damaged file's bytes were kept, once they were.
+    const std::optional<std::string>& Backup() const { return backup_; }
+
+private:
+    std::optional<std::string> damagedFile_;
+    std::optional<std::string> backup_;
+};
+
+}  // namespace tips::app

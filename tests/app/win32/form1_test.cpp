@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/app_texts.hpp"
+#include "app/win32/form1.hpp"
+#include "platform/collator.hpp"
+#include "store/memory_table.hpp"
+#include "store/tips_fields.hpp"
+#include "widgets/win32/application.hpp"
+
+namespace {
+
+using tips::app::TForm1;
+
+std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void Write(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+std::string FileWith(std::initializer_list<const char*> titles) {
+    tips::store::TMemoryTable table("tbTrucos", tips::platform::UserDefaultCollator());
+    const auto fields = tips::store::CreateTipsFields(table);
+    table.Open();
+    for (const char* title : titles) {
+        table.Append();
+        fields.Categoria->SetAsString("Ficheros");
+        fields.Descripcion->SetAsString(title);
+        fields.Truco->SetAsString("Open \"x.txt\" For Input As #1\r\nClose #1");
+        table.Post();
+    }
+    return table.SaveToBytes();
+}
+
+// A private directory standing in for the executable's own.
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        dir_ = std::string(temp) + "tips-form1-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        CreateDirectoryA(dir_.c_str(), nullptr);
+        DeleteFileA(TipsFile().c_str());
+        RemoveDirectoryA(TipsFile().c_str());
+        tips::widgets::Application().SetTitle(tips::app::kApplicationTitle);
+        tips::widgets::Application().SetErrorBox([this](const std::string& text, const std::string& caption) {
+            boxes_.emplace_back(text, caption);
+        });
+    }
+    void TearDown() override {
+        tips::widgets::Application().SetErrorBox(nullptr);
+        RemoveDirectoryA(TipsFile().c_str());
+        DeleteFileA(TipsFile().c_str());
+        RemoveDirectoryA(dir_.c_str());
+    }
+
+    std::string Executable() const { return dir_ + "\\tips.exe"; }
+    std::string TipsFile() const { return dir_ + "\\trucos.dat"; }
+
+    std::string dir_;
+    std::vector<std::pair<std::string, std::string>> boxes_;
+};
+
+TEST_F(MainWindow, HasItsCaptionAndClientSize) {
+    TForm1 form(Executable());
+    EXPECT_EQ(form.Text(), "Tolvanec de Visual Basic 6   -   www.tolvanec.example  -   www.aula-vb.example");
+    EXPECT_EQ(form.ClientSize().cx, 687);
+    EXPECT_EQ(form.ClientSize().cy, 443);
+    char className[64];
+    GetClassNameA(form.Handle(), className, sizeof className);
+    EXPECT_STREQ(className, "TForm1");
+}
+
+TEST_F(MainWindow, OpensTheTableSortedByTitle) {
+    Write(TipsFile(), FileWith({"Zona horaria", "abrir fichero", "Bucles"}));
+    TForm1 form(Executable());
+    ASSERT_TRUE(form.tbTrucos.Active());
+    EXPECT_EQ(form.tbTrucos.SortedField(), "Descripcion");
+    ASSERT_EQ(form.tbTrucos.RecordCount(), 3);
+    EXPECT_EQ(form.tbTrucos.RecNo(), 1);
+    std::vector<std::string> titles;
+    for (form.tbTrucos.First(); !form.tbTrucos.Eof(); form.tbTrucos.Next()) {
+        titles.push_back(form.tbTrucosFields.Descripcion->AsString());
+    }
+    EXPECT_EQ(titles, (std::vector<std::string>{"abrir fichero", "Bucles", "Zona horaria"}));
+}
+
+TEST_F(MainWindow, MissingFileGivesAnEmptyTableAndTheEmptyFileAtExit) {
+    {
+        TForm1 form(Executable());
+        EXPECT_TRUE(form.tbTrucos.Active());
+        EXPECT_EQ(form.tbTrucos.RecordCount(), 0);
+    }
+    EXPECT_EQ(Read(TipsFile()).size(), 67u);
+    EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(MainWindow, PostedChangesAreWrittenAtExitAndPendingOnesAreNot) {
+    Write(TipsFile(), FileWith({"Bucles"}));
+    {
+        TForm1 form(Executable());
+        form.tbTrucos.Append();
+        form.tbTrucosFields.Descripcion->SetAsString("Arrays");
+        form.tbTrucos.Post();
+        form.tbTrucos.Append();
+        form.tbTrucosFields.Descripcion->SetAsString("Sin guardar");
+    }
+    tips::store::TMemoryTable reread("tbTrucos", tips::platform::UserDefaultCollator());
+    const auto fields = tips::store::CreateTipsFields(reread);
+    EXPECT_TRUE(reread.LoadFromFile(TipsFile()).complete);
+    std::vector<std::string> titles;
+    for (reread.First(); !reread.Eof(); reread.Next()) titles.push_back(fields.Descripcion->AsString());
+    EXPECT_EQ(titles, (std::vector<std::string>{"Arrays", "Bucles"}));
+}
+
+TEST_F(MainWindow, UnwritableFileIsReportedInTheErrorBox) {
+    {
+        TForm1 form(Executable());
+        CreateDirectoryA(TipsFile().c_str(), nullptr);  // nothing can be written where the file should go
+    }
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].first, "Cannot create file " + TipsFile() + ".");
+    EXPECT_EQ(boxes_[0].second, tips::app::kApplicationTitle);
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+// The real tips.exe, started as its own process beside a tips file and closed again.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "platform/collator.hpp"
+#include "store/memory_table.hpp"
+#include "store/tips_fields.hpp"
+
+namespace {
+
+std::string Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct FindMainWindow {
+    DWORD processId;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchMainWindow(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<FindMainWindow*>(data);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[32];
+    GetClassNameA(window, className, sizeof className);
+    if (owner == search->processId && std::string(className) == "TForm1" && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        dir_ = std::string(temp) + "tips-program-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        CreateDirectoryA(dir_.c_str(), nullptr);
+        DeleteFileA(TipsFile().c_str());
+        ASSERT_TRUE(CopyFileA(TIPS_EXE, Executable().c_str(), FALSE));
+    }
+    void TearDown() override {
+        DeleteFileA(TipsFile().c_str());
+        DeleteFileA(Executable().c_str());
+        RemoveDirectoryA(dir_.c_str());
+    }
+
+    std::string Executable() const { return dir_ + "\\tips.exe"; }
+    std::string TipsFile() const { return dir_ + "\\trucos.dat"; }
+
+    // Starts the program, waits for its main window, closes it and waits for the process to end.
+    void StartAndClose() {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        std::string commandLine = "\"" + Executable() + "\"";
+        ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(),
+                                   &startup, &process));
+        FindMainWindow search{process.dwProcessId};
+        for (int tries = 0; tries < 300 && !search.found; ++tries) {
+            EnumWindows(&MatchMainWindow, reinterpret_cast<LPARAM>(&search));
+            if (!search.found) Sleep(50);
+        }
+        EXPECT_NE(search.found, nullptr) << "the main window never showed";
+        if (search.found) PostMessageA(search.found, WM_CLOSE, 0, 0);
+        const DWORD waited = WaitForSingleObject(process.hProcess, search.found ? 30000 : 0);
+        if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+        EXPECT_EQ(waited, WAIT_OBJECT_0) << "the program did not end after its window was closed";
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+
+    std::string dir_;
+};
+
+TEST_F(Program, SortedTipsFileSurvivesAStartAndACloseByteIdentical) {
+    tips::store::TMemoryTable table("tbTrucos", tips::platform::UserDefaultCollator());
+    const auto fields = tips::store::CreateTipsFields(table);
+    table.Open();
+    for (const char* title : {"Abrir un fichero", "Bucles For", "Colecciones", "Edici\xF3n de texto"}) {
+        table.Append();
+        fields.Categoria->SetAsString("General");
+        fields.Descripcion->SetAsString(title);
+        fields.Truco->SetAsString("' " + std::string(title) + "\r\nDim i As Long");
+        table.Post();
+    }
+    const std::string original = table.SaveToBytes();
+    std::ofstream(TipsFile(), std::ios::binary) << original;
+
+    StartAndClose();
+    EXPECT_EQ(Read(TipsFile()), original);
+}
+
+TEST_F(Program, MissingTipsFileBecomesTheEmptyFileAtExit) {
+    StartAndClose();
+    EXPECT_EQ(Read(TipsFile()).size(), 67u);
+}
+
+}  // namespace
