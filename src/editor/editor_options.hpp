@@ -2,10 +2,14 @@
 // The editor's option set, its status-change set and the small enumerations of its published state.
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace tips::editor {
 
-enum class TCodeEditorOption : std::uint8_t {
+enum TCodeEditorOption : std::uint8_t {
     eoAltSetsColumnMode = 0,
     eoAutoIndent = 1,
     eoAutoSizeMaxLeftChar = 2,
@@ -79,5 +83,12 @@ using TCodeStatusChanges = std::uint16_t;
 enum class TCodeEditCaretType : std::uint8_t { ctVerticalLine, ctHorizontalLine, ctHalfBlock, ctBlock };
 
 enum class TScrollStyle : std::uint8_t { ssNone, ssHorizontal, ssVertical, ssBoth };
+
+// The identifier of an option ("eoAutoIndent") and back; nothing for an unknown name.
+std::string_view CodeEditorOptionName(TCodeEditorOption option);
+std::optional<TCodeEditorOption> CodeEditorOptionFromName(std::string_view name);
+
+// The names of the members of a status-change set, in value order ("snCaretColumn", ...).
+std::vector<std::string> StatusChangeNames(TCodeStatusChanges changes);
 
 }  // namespace tips::editor

@@ -2,7 +2,6 @@
 // A view port without a window: a fixed character cell and client size, and a record of what the
 // control told it. tipstool's editor scripts and the editor's tests run against it.
 
-#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -55,7 +54,7 @@ public:
     // --- TViewPort ---
     bool WindowExists() const override { return exists_; }
     TViewSize ClientSize() const override { return client_; }
-    TViewSize CharacterCell(TCellStyle) const override { return cell_; }
+    TViewSize CharacterCell(TFontStyles) const override { return cell_; }
     void SetScrollInfo(TScrollBarKind bar, const TViewScrollInfo& info) override { scroll_[bar] = info; }
     void EnableScrollArrows(TScrollBarKind bar, TScrollArrows arrows) override { arrows_[bar] = arrows; }
     void Invalidate(const TViewRect& rect) override {

@@ -4,7 +4,7 @@
 // rectangles to repaint, pixel scrolls, timers, focus and mouse capture. The Win32 window class
 // implements it on its HWND; tests and tipstool use an in-memory port.
 
-#include <cstdint>
+#include "platform/color.hpp"
 
 namespace tips::platform {
 
@@ -41,9 +41,6 @@ struct TViewScrollInfo {
 // Which arrows of a scroll bar can be pressed: the "first" arrow is left or up.
 enum class TScrollArrows { EnableBoth, DisableBoth, DisableFirst, DisableLast };
 
-// Font style bits used when asking for a cell: bold 1, italic 2, underline 4, strike-out 8.
-using TCellStyle = std::uint8_t;
-
 class TViewPort {
 public:
     virtual ~TViewPort() = default;
@@ -52,7 +49,7 @@ public:
     virtual bool WindowExists() const = 0;
     virtual TViewSize ClientSize() const = 0;
     // Advance and height in pixels of one character cell of the control's font in the given style.
-    virtual TViewSize CharacterCell(TCellStyle style) const = 0;
+    virtual TViewSize CharacterCell(TFontStyles style) const = 0;
 
     virtual void SetScrollInfo(TScrollBarKind bar, const TViewScrollInfo& info) = 0;
     virtual void EnableScrollArrows(TScrollBarKind bar, TScrollArrows arrows) = 0;

@@ -1,0 +1,357 @@
+// tipstool edit: runs an editor script against a fresh editor with the Visual Basic highlighter,
+// an in-memory window of fixed 8 x 16 pixel cells and an in-memory clipboard, and prints the
+// editor's state as JSON on each `dump`.
+
+#include <charconv>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "command_registry.hpp"
+#include "editor/clipboard_transfer.hpp"
+#include "editor/custom_code_edit.hpp"
+#include "editor/key_press.hpp"
+#include "editor/main_window_keys.hpp"
+#include "highlight/vb_highlighter.hpp"
+#include "json_text.hpp"
+#include "platform/memory_clipboard.hpp"
+#include "platform/memory_view_port.hpp"
+
+namespace {
+
+using namespace tips::editor;
+using json = nlohmann::ordered_json;
+
+constexpr int kCellWidth = 8;
+constexpr int kCellHeight = 16;
+
+// A script line cut into words; double-quoted words are decoded (C escapes).
+struct ScriptLine {
+    std::vector<std::string> words;
+    bool ok = true;
+};
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+ScriptLine SplitScriptLine(std::string_view line) {
+    ScriptLine result;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (line[i] == ' ' || line[i] == '\t') {
+            ++i;
+            continue;
+        }
+        std::string word;
+        if (line[i] != '"') {
+            while (i < line.size() && line[i] != ' ' && line[i] != '\t') word += line[i++];
+            result.words.push_back(word);
+            continue;
+        }
+        ++i;
+        bool closed = false;
+        while (i < line.size()) {
+            const char c = line[i++];
+            if (c == '"') {
+                closed = true;
+                break;
+            }
+            if (c != '\\' || i >= line.size()) {
+                word += c;
+                continue;
+            }
+            const char e = line[i++];
+            switch (e) {
+                case 'n': word += '\n'; break;
+                case 'r': word += '\r'; break;
+                case 't': word += '\t'; break;
+                case '0': word += '\0'; break;
+                case '\\': word += '\\'; break;
+                case '"': word += '"'; break;
+                case 'x': {
+                    int value = 0;
+                    int digits = 0;
+                    while (digits < 2 && i < line.size() && HexValue(line[i]) >= 0) {
+                        value = value * 16 + HexValue(line[i++]);
+                        ++digits;
+                    }
+                    if (digits == 0) result.ok = false;
+                    word += static_cast<char>(value);
+                    break;
+                }
+                default: result.ok = false; break;
+            }
+        }
+        if (!closed) result.ok = false;
+        result.words.push_back(word);
+    }
+    return result;
+}
+
+std::optional<int> ParseInt(std::string_view text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+std::optional<bool> ParseBool(std::string_view text) {
+    if (text == "true" || text == "1") return true;
+    if (text == "false" || text == "0") return false;
+    return std::nullopt;
+}
+
+std::optional<TCodeSelectionMode> ParseMode(std::string_view text) {
+    if (text == "normal") return smNormal;
+    if (text == "line") return smLine;
+    if (text == "column") return smColumn;
+    return std::nullopt;
+}
+
+const char* ModeName(TCodeSelectionMode mode) {
+    switch (mode) {
+        case smLine: return "line";
+        case smColumn: return "column";
+        case smNormal: break;
+    }
+    return "normal";
+}
+
+json Point(TPoint p) { return json::array({p.X, p.Y}); }
+
+// One member per line, each value compact, so that expected dumps read and diff line by line.
+void PrintDump(const json& dump) {
+    std::cout << "{\n";
+    std::size_t index = 0;
+    for (const auto& [key, value] : dump.items()) {
+        std::cout << "  " << json(key).dump() << ": " << value.dump() << (++index < dump.size() ? ",\n" : "\n");
+    }
+    std::cout << "}\n";
+}
+
+class ScriptRunner {
+public:
+    ScriptRunner(int columns, int rows, bool mainKeys)
+        : view_({2 + 30 + columns * kCellWidth, rows * kCellHeight}, {kCellWidth, kCellHeight}) {
+        if (mainKeys) LoadMainWindowKeys(editor_.Keystrokes());
+        editor_.SetHighlighter(&highlighter_);
+        editor_.AttachClipboard(&clipboard_);
+        editor_.AttachView(&view_);
+        editor_.OnStatusChange = [this](TCustomCodeEdit&, TCodeStatusChanges changes) {
+            status_ = static_cast<TCodeStatusChanges>(status_ | changes);
+        };
+    }
+
+    // False when the line is not a valid script line.
+    bool Run(const ScriptLine& line) {
+        const auto& w = line.words;
+        if (!line.ok) return false;
+        const std::string& verb = w[0];
+        if (verb == "text" && w.size() == 2) {
+            std::istringstream stream(w[1]);
+            editor_.Lines().LoadFromStream(stream);
+            editor_.ClearUndo();
+            editor_.SetModified(false);
+            return true;
+        }
+        if (verb == "key" && w.size() == 2) {
+            const auto press = ParseKeyPress(w[1]);
+            if (!press) return false;
+            editor_.KeyDown(press->Key, press->Shift);
+            if (press->Character) editor_.KeyPress(*press->Character);
+            return true;
+        }
+        if (verb == "type" && w.size() == 2) {
+            for (const char c : w[1]) editor_.KeyPress(c);
+            return true;
+        }
+        if (verb == "cmd" && (w.size() == 2 || w.size() == 4)) {
+            const auto command = StringToEditorCommand(w[1]);
+            if (!command) return false;
+            TCommandData data;
+            if (w.size() == 4) {
+                const auto x = ParseInt(w[2]);
+                const auto y = ParseInt(w[3]);
+                if (!x || !y) return false;
+                data = TPoint{*x, *y};
+            }
+            editor_.RunCommand(*command, 0, data);
+            return true;
+        }
+        if ((verb == "caret" || verb == "anchor" || verb == "extent") && w.size() == 3) {
+            const auto x = ParseInt(w[1]);
+            const auto y = ParseInt(w[2]);
+            if (!x || !y) return false;
+            if (verb == "caret") editor_.SetCaretPoint({*x, *y});
+            if (verb == "anchor") editor_.SetSelAnchor({*x, *y});
+            if (verb == "extent") editor_.SetSelExtent({*x, *y});
+            return true;
+        }
+        if (verb == "mode" && w.size() == 2) {
+            const auto mode = ParseMode(w[1]);
+            if (!mode) return false;
+            editor_.SetSelectionMode(*mode);
+            return true;
+        }
+        if (verb == "options" && w.size() >= 2) return SetOptions(w);
+        if (verb == "set" && w.size() == 3) return SetProperty(w[1], w[2]);
+        if (verb == "clipboard" && (w.size() == 2 || w.size() == 3)) {
+            std::optional<TCodeSelectionMode> mode;
+            if (w.size() == 3) {
+                mode = ParseMode(w[2]);
+                if (!mode) return false;
+            }
+            if (mode) {
+                WriteCodeEditClipboard(clipboard_, w[1], *mode);
+            } else {
+                WritePlainClipboardText(clipboard_, w[1]);
+            }
+            return true;
+        }
+        if (verb == "dump" && w.size() == 1) {
+            PrintDump(Dump());
+            return true;
+        }
+        return false;
+    }
+
+private:
+    bool SetOptions(const std::vector<std::string>& w) {
+        TCodeEditorOptions options = editor_.Options();
+        for (std::size_t i = 1; i < w.size(); ++i) {
+            if (w[i].size() < 2 || (w[i][0] != '+' && w[i][0] != '-')) return false;
+            const auto option = CodeEditorOptionFromName(std::string_view(w[i]).substr(1));
+            if (!option) return false;
+            options = w[i][0] == '+' ? options.With(*option) : options.Without(*option);
+        }
+        editor_.SetOptions(options);
+        return true;
+    }
+
+    bool SetProperty(const std::string& name, const std::string& value) {
+        if (name == "InsertMode" || name == "ReadOnly" || name == "WantTabs") {
+            const auto flag = ParseBool(value);
+            if (!flag) return false;
+            if (name == "InsertMode") editor_.SetInsertMode(*flag);
+            if (name == "ReadOnly") editor_.SetReadOnly(*flag);
+            if (name == "WantTabs") editor_.SetWantTabs(*flag);
+            return true;
+        }
+        const auto number = ParseInt(value);
+        if (!number) return false;
+        if (name == "TabWidth") editor_.SetTabWidth(*number);
+        else if (name == "MaxUndo") editor_.SetMaxUndo(*number);
+        else if (name == "RightEdge") editor_.SetRightEdge(*number);
+        else if (name == "MaxLeftChar") editor_.SetMaxLeftChar(*number);
+        else return false;
+        return true;
+    }
+
+    json Dump() {
+        json out;
+        json lines = json::array();
+        for (int i = 0; i < editor_.LineCount(); ++i) lines.push_back(tipstool::cp1252ToUtf8(editor_.Lines().Get(i)));
+        out["lines"] = lines;
+        out["caret"] = Point(editor_.CaretPoint());
+        out["anchor"] = Point(editor_.SelAnchor());
+        out["extent"] = Point(editor_.SelExtent());
+        out["mode"] = ModeName(editor_.SelectionMode());
+        out["insert_mode"] = editor_.InsertMode();
+        out["modified"] = editor_.Modified();
+        out["undo"] = editor_.UndoList().ItemCount();
+        out["redo"] = editor_.RedoList().ItemCount();
+        out["first_line"] = editor_.FirstVisibleLine();
+        out["first_column"] = editor_.FirstVisibleColumn();
+        const auto clip = PeekCodeEditClipboard(clipboard_);
+        if (clip) {
+            out["clipboard"] = {{"text", tipstool::cp1252ToUtf8(clip->Text)},
+                                {"mode", clip->Mode ? json(ModeName(*clip->Mode)) : json(nullptr)}};
+        } else {
+            out["clipboard"] = nullptr;
+        }
+        json marks = json::array();
+        for (int n = 0; n <= 9; ++n) {
+            if (const TCodeEditMark* mark = editor_.Bookmark(n)) {
+                marks.push_back({{"bookmark", n}, {"line", mark->Line()}, {"column", mark->Char()}});
+            }
+        }
+        out["marks"] = marks;
+        out["status"] = StatusChangeNames(status_);
+        status_ = 0;
+        return out;
+    }
+
+    tips::highlight::TVBHighlighter highlighter_;
+    tips::platform::TMemoryViewPort view_;
+    tips::platform::TMemoryClipboard clipboard_;
+    TCustomCodeEdit editor_;
+    TCodeStatusChanges status_ = 0;
+};
+
+int RunEdit(const std::vector<std::string>& args) {
+    std::string keys = "default";
+    int columns = 80;
+    int rows = 25;
+    std::string script;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--keys" && i + 1 < args.size()) {
+            keys = args[++i];
+        } else if (args[i] == "--size" && i + 1 < args.size()) {
+            const std::string& size = args[++i];
+            const auto x = size.find('x');
+            const auto c = x == std::string::npos ? std::nullopt : ParseInt(std::string_view(size).substr(0, x));
+            const auto r = x == std::string::npos ? std::nullopt : ParseInt(std::string_view(size).substr(x + 1));
+            if (!c || !r || *c < 1 || *r < 1) {
+                std::cerr << "tipstool edit: bad --size " << size << "\n";
+                return tipstool::kExitUsage;
+            }
+            columns = *c;
+            rows = *r;
+        } else if (script.empty() && !args[i].empty() && args[i][0] != '-') {
+            script = args[i];
+        } else {
+            std::cerr << "tipstool edit: unexpected argument " << args[i] << "\n";
+            return tipstool::kExitUsage;
+        }
+    }
+    if (script.empty() || (keys != "default" && keys != "main")) {
+        std::cerr << "usage: tipstool edit [--keys default|main] [--size COLSxROWS] SCRIPT\n";
+        return tipstool::kExitUsage;
+    }
+    std::ifstream in(script, std::ios::binary);
+    if (!in) {
+        std::cerr << "tipstool edit: cannot open " << script << "\n";
+        return tipstool::kExitFailed;
+    }
+    ScriptRunner runner(columns, rows, keys == "main");
+    std::string text;
+    int number = 0;
+    while (std::getline(in, text)) {
+        ++number;
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        const auto first = text.find_first_not_of(" \t");
+        if (first == std::string::npos || text[first] == '#') continue;
+        // Scripts are UTF-8; the editor's text is Windows-1252 (\xHH escapes give any byte).
+        const std::string line = tipstool::utf8ToCp1252(text).value_or(text);
+        if (!runner.Run(SplitScriptLine(line))) {
+            std::cerr << script << ":" << number << ": unknown script line: " << text << "\n";
+            return tipstool::kExitUsage;
+        }
+    }
+    return tipstool::kExitOk;
+}
+
+const tipstool::CommandRegistrar registrar{tipstool::Command{
+    "edit", "  tipstool edit [--keys default|main] [--size COLSxROWS] SCRIPT   run an editor script\n", RunEdit}};
+
+}  // namespace

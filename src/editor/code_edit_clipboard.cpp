@@ -1,0 +1,83 @@
+// Copy, cut and paste through the clipboard port: plain text plus the private format that carries
+// the selection mode.
+
+#include <algorithm>
+
+#include "editor/custom_code_edit.hpp"
+#include "editor/edit_scopes.hpp"
+#include "editor/clipboard_transfer.hpp"
+#include "editor/editor_errors.hpp"
+
+namespace tips::editor {
+
+namespace {
+
+// Sets a flag for a scope.
+class TFlagOn {
+public:
+    explicit TFlagOn(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
+    TFlagOn(const TFlagOn&) = delete;
+    TFlagOn& operator=(const TFlagOn&) = delete;
+    ~TFlagOn() { flag_ = saved_; }
+
+private:
+    bool& flag_;
+    bool saved_;
+};
+
+}  // namespace
+
+void TCustomCodeEdit::CopyToClipboard() {
+    if (!HasSelection() || clipboard_ == nullptr) return;
+    const std::string text = SelText();
+    if (text.empty()) return;
+    WriteCodeEditClipboard(*clipboard_, text, selectionMode_);
+}
+
+void TCustomCodeEdit::CutToClipboard() {
+    if (readOnly_ || !HasSelection()) return;
+    CopyToClipboard();
+    Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+    TUndoLock lock(undo_, redo_);
+    ReplaceSelectionUndoable({});
+}
+
+void TCustomCodeEdit::PasteFromClipboard() {
+    if (readOnly_ || clipboard_ == nullptr) return;
+    const std::optional<TCodeEditClipboardData> data = ReadCodeEditClipboard(*clipboard_, selectionMode_);
+    if (!data) return;
+    TDeferral deferral(*this);
+    {
+        TUndoBlock block(undo_);
+        TFlagOn pasting(pasteRunning_);
+        TPoint start = CaretPoint();
+        if (HasSelection()) {
+            Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+            start = SelectionStart();
+            selExtent_ = SelectionEnd();
+            selAnchor_ = start;
+            if (selectionMode_ == smLine) start.X = 1;
+            // The selection goes in its own mode, as recorded; the text then comes in the paste mode.
+            ReplaceSelectionText(selectionMode_, {}, false);
+        }
+        ReplaceSelectionText(data->Mode, data->Text, true);
+        const TPoint end = CaretPoint();
+        switch (data->Mode) {
+            case smNormal: Record(ukPaste, start, end, {}, smNormal); break;
+            case smLine:
+                if (caretX_ == 1) {
+                    Record(ukPaste, {1, start.Y}, {std::max(visibleColumns_, 2), end.Y - 1}, {}, smLine);
+                } else {
+                    Record(ukPaste, {1, start.Y}, end, {}, smNormal);
+                }
+                break;
+            case smColumn:
+                SetCaretPoint({std::min(start.X, end.X), std::max(start.Y, end.Y) + 1});
+                break;
+        }
+    }
+    ScrollToCaret();
+    NoteStatusChange(snSelection);
+}
+
+}  // namespace tips::editor

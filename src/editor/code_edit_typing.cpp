@@ -1,0 +1,371 @@
+// Typing: characters and input-method strings, line breaks, and the deletion commands.
+
+#include <algorithm>
+
+#include "editor/custom_code_edit.hpp"
+#include "editor/edit_scopes.hpp"
+
+namespace tips::editor {
+
+namespace {
+
+// Switches one option on for a scope and restores the previous set.
+class TOptionOn {
+public:
+    TOptionOn(TCodeEditorOptions& options, TCodeEditorOption option) : options_(options), saved_(options) {
+        options_ = options_.With(option);
+    }
+    TOptionOn(const TOptionOn&) = delete;
+    TOptionOn& operator=(const TOptionOn&) = delete;
+    ~TOptionOn() { options_ = saved_; }
+
+private:
+    TCodeEditorOptions& options_;
+    TCodeEditorOptions saved_;
+};
+
+bool IsBlank(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    return code >= 1 && code <= 32;
+}
+
+}  // namespace
+
+int TCustomCodeEdit::LeadingWhite(const std::string& line, bool tabWeighted) const {
+    if (!Has(eoAutoIndent)) return 0;
+    int width = 0;
+    for (const char c : line) {
+        if (!IsBlank(c)) break;
+        width += c == '\t' && tabWeighted ? tabWidth_ : 1;
+    }
+    return width;
+}
+
+std::string TCustomCodeEdit::IndentString(int columns) const {
+    if (columns <= 0) return {};
+    if (Has(eoTabsToSpaces) || columns < tabWidth_) return std::string(static_cast<std::size_t>(columns), ' ');
+    return std::string(static_cast<std::size_t>(columns / tabWidth_), '\t') +
+           std::string(static_cast<std::size_t>(columns % tabWidth_), ' ');
+}
+
+// --- characters ---
+
+void TCustomCodeEdit::InsertCharacter(char ch) {
+    const auto code = static_cast<unsigned char>(ch);
+    if (code < 32 || code == 127 || readOnly_) return;
+    if (HasSelection()) {
+        TUndoBlock block(undo_);
+        Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+        TPoint start = SelectionStart();
+        if (selectionMode_ == smLine) start.X = 1;
+        SetSelText(std::string(1, ch));
+        Record(ukInsert, start, selExtent_, {}, smNormal);
+        return;
+    }
+    TOptionOn pastEol(options_, eoScrollPastEol);
+    std::string line = LineText(caretY_);
+    const int length = static_cast<int>(line.size());
+    const TPoint before = CaretPoint();
+    int padding = 0;
+    if (length < caretX_) {
+        const int columns = insertMode_ ? caretX_ - length - 1 : caretX_ - length;
+        const std::string pad =
+            length > 0 ? std::string(static_cast<std::size_t>(std::max(columns, 0)), ' ') : IndentString(columns);
+        line += pad;
+        padding = static_cast<int>(pad.size());
+    }
+    if (insertMode_) {
+        const int at = std::min(caretX_ - 1, static_cast<int>(line.size()));
+        line.insert(static_cast<std::size_t>(at), 1, ch);
+        const TPoint typed{at + 1, caretY_};
+        const TPoint after{at + 2, caretY_};
+        SetCaretPoint(after);
+        StoreLine(caretY_, line);
+        if (padding > 0) {
+            TUndoBlock block(undo_);
+            Record(ukPadding, typed, {length + 1, caretY_}, {}, smNormal);
+            Record(ukInsert, typed, after, {}, smNormal);
+        } else {
+            Record(ukInsert, typed, after, {}, smNormal);
+        }
+    } else {
+        const auto at = static_cast<std::size_t>(caretX_ - 1);
+        if (at >= line.size()) line.resize(at + 1, ' ');
+        const std::string replaced = line.substr(at, 1);
+        line[at] = ch;
+        SetCaretPoint({before.X + 1, before.Y});
+        StoreLine(caretY_, line);
+        Record(ukInsert, before, {before.X + 1, before.Y}, replaced, smNormal);
+    }
+    if (CharToDisplayColumn(caretY_, caretX_) >= firstVisibleColumn_ + visibleColumns_) {
+        SetFirstVisibleColumn(firstVisibleColumn_ + std::min(25, visibleColumns_ - 1));
+    }
+}
+
+void TCustomCodeEdit::InsertImeString(const std::string& text) {
+    if (readOnly_ || text.empty()) return;
+    if (HasSelection()) {
+        TUndoBlock block(undo_);
+        Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+        TPoint start = SelectionStart();
+        if (selectionMode_ == smLine) start.X = 1;
+        SetSelText(text);
+        Record(ukInsert, start, selExtent_, {}, smNormal);
+        RepaintTextLines(-1, -1);
+        return;
+    }
+    TOptionOn pastEol(options_, eoScrollPastEol);
+    std::string line = LineText(caretY_);
+    if (static_cast<int>(line.size()) < caretX_) line.resize(static_cast<std::size_t>(caretX_), ' ');
+    const TPoint before = CaretPoint();
+    const auto at = static_cast<std::size_t>(caretX_ - 1);
+    std::string replaced;
+    if (!insertMode_) {
+        replaced = line.substr(at, text.size());
+        line.erase(at, text.size());
+    }
+    line.insert(at, text);
+    const TPoint after{before.X + static_cast<int>(text.size()), before.Y};
+    SetCaretPoint(after);
+    StoreLine(caretY_, line);
+    Record(ukInsert, before, after, replaced, smNormal);
+    if (CharToDisplayColumn(caretY_, caretX_) >= firstVisibleColumn_ + visibleColumns_) {
+        SetFirstVisibleColumn(firstVisibleColumn_ + std::min(25, visibleColumns_ - 1));
+    }
+}
+
+// --- line breaks ---
+
+void TCustomCodeEdit::LineBreak(bool moveCaret) {
+    if (readOnly_) return;
+    TDeferral deferral(*this);
+    if (HasSelection()) {
+        Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+        SetSelText({});
+    }
+    TLinesUpdate update(*lines_);
+    const TPoint caret = CaretPoint();
+    const std::string line = LineText(caretY_);
+    const int length = static_cast<int>(line.size());
+    TPoint newCaret = caret;
+    int marksLine = caret.Y + 1;
+    if (length > 0 && caret.X <= length && caret.X > 1) {
+        const std::string left = line.substr(0, static_cast<std::size_t>(caret.X - 1));
+        const std::string rest = line.substr(static_cast<std::size_t>(caret.X - 1));
+        const std::string indent = IndentString(LeadingWhite(left, true));
+        StoreLine(caret.Y, left);
+        lines_->Insert(caret.Y, indent + rest);
+        Record(ukLineBreak, caret, caret, rest, smNormal);
+        newCaret = {static_cast<int>(indent.size()) + 1, caret.Y + 1};
+    } else if (length > 0 && caret.X == 1) {
+        lines_->Insert(caret.Y - 1, {});
+        Record(ukLineBreak, caret, caret, line, smNormal);
+        newCaret = {1, caret.Y + 1};
+        marksLine = caret.Y;
+    } else if (length > 0) {
+        Record(ukLineBreak, caret, caret, {}, smNormal);
+        lines_->Insert(caret.Y, {});
+        if (moveCaret) {
+            const int k = LeadingWhite(line, false);
+            lines_->Put(caret.Y, line.substr(0, static_cast<std::size_t>(k)));
+            newCaret = {k + 1, caret.Y + 1};
+        }
+    } else {
+        if (lines_->Count() == 0) lines_->Add({});
+        int k = 0;
+        if (Has(eoAutoIndent)) {
+            for (int y = caret.Y; y >= 1; --y) {
+                if (!LineText(y).empty()) {
+                    k = LeadingWhite(LineText(y), true);
+                    break;
+                }
+            }
+        }
+        Record(ukLineBreak, caret, caret, {}, smNormal);
+        lines_->Insert(caret.Y - 1, {});
+        newCaret = {k + 1, caret.Y + 1};
+    }
+    LinesInserted(marksLine, 1);
+    if (moveCaret) SetCaretPoint(newCaret);
+    update.Close();
+    SetSelAnchor(CaretPoint());
+    ScrollToCaret();
+    preferredColumn_ = CharToDisplayColumn(caretY_, caretX_);
+}
+
+// --- deletions ---
+
+void TCustomCodeEdit::DeleteSelectionRecorded() {
+    if (PointBefore(selAnchor_, selExtent_)) {
+        Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+    } else {
+        Record(ukForwardDelete, selExtent_, selAnchor_, SelText(), selectionMode_);
+    }
+    SetSelText({});
+}
+
+int TCustomCodeEdit::SmartUnindentLevel(int y, int width) const {
+    for (int above = y - 1; above >= 1; --above) {
+        const int level = LeadingWhite(LineText(above), false);
+        if (level < width) return level;
+    }
+    return 0;
+}
+
+void TCustomCodeEdit::DeleteLastChar() {
+    if (readOnly_) return;
+    if (HasSelection()) {
+        DeleteSelectionRecorded();
+        return;
+    }
+    TDeferral deferral(*this);
+    const TPoint before = CaretPoint();
+    std::string line = LineText(caretY_);
+    const int length = static_cast<int>(line.size());
+    const int x = caretX_;
+    const int y = caretY_;
+    std::string deleted;
+    if (x > length + 1) {
+        TOptionOn pastEol(options_, eoScrollPastEol);
+        if (!Has(eoSmartTabDelete)) {
+            SetCaretPoint({x - 1, y});
+        } else if (length > 0) {
+            SetCaretPoint({length + 1, y});
+        } else {
+            SetCaretPoint({SmartUnindentLevel(y, x - 1) + 1, y});
+        }
+    } else if (x == 1) {
+        if (y == 1) return;
+        const std::string previous = LineText(y - 1);
+        TLinesUpdate update(*lines_);
+        SetCaretPoint(LineEndPoint(y - 1));
+        lines_->Delete(y - 1);
+        LinesDeleted(y - 1, 1);
+        lines_->Put(y - 2, previous + TrimTrailing(line));
+        deleted = "\r\n";
+        update.Close();
+    } else {
+        const int white = LeadingWhite(line, false);
+        const auto before1 = static_cast<std::size_t>(x - 2);
+        if (!IsBlank(line[before1]) || x - 1 != white) {
+            deleted = line.substr(before1, 1);
+            line.erase(before1, 1);
+            SetCaretPoint({x - 1, y});
+            StoreLine(y, line);
+        } else if (Has(eoSmartTabDelete)) {
+            const int remove = white - SmartUnindentLevel(y, white);
+            deleted = line.substr(0, static_cast<std::size_t>(remove));
+            line.erase(0, static_cast<std::size_t>(remove));
+            SetCaretPoint({x - remove, y});
+            StoreLine(y, line);
+        } else {
+            // Back to the previous tab stop, stopping early at a tab.
+            int cells = (CharToDisplayColumn(y, x) - 1) % tabWidth_;
+            if (cells == 0) cells = tabWidth_;
+            int remove = 0;
+            while (cells > 0 && remove < x - 1) {
+                const char c = line[static_cast<std::size_t>(x - 2 - remove)];
+                if (c == '\t') {
+                    if (remove == 0) remove = 1;
+                    break;
+                }
+                ++remove;
+                --cells;
+            }
+            deleted = line.substr(static_cast<std::size_t>(x - 1 - remove), static_cast<std::size_t>(remove));
+            line.erase(static_cast<std::size_t>(x - 1 - remove), static_cast<std::size_t>(remove));
+            SetCaretPoint({x - remove, y});
+            StoreLine(y, line);
+        }
+    }
+    if (CaretPoint() != before) Record(ukQuietDelete, CaretPoint(), before, deleted, smNormal);
+    ScrollToCaret();
+}
+
+void TCustomCodeEdit::DeleteChar() {
+    if (readOnly_) return;
+    if (HasSelection()) {
+        DeleteSelectionRecorded();
+        return;
+    }
+    preferredColumn_ = CharToDisplayColumn(caretY_, caretX_);
+    std::string line = LineText(caretY_);
+    const int length = static_cast<int>(line.size());
+    const TPoint caret = CaretPoint();
+    if (caretX_ <= length) {
+        const std::string deleted = line.substr(static_cast<std::size_t>(caretX_ - 1), 1);
+        line.erase(static_cast<std::size_t>(caretX_ - 1), 1);
+        StoreLine(caretY_, line);
+        Record(ukQuietForwardDelete, caret, {caret.X + 1, caret.Y}, deleted, smNormal);
+    } else if (caretY_ < lines_->Count()) {
+        TLinesUpdate update(*lines_);
+        line.resize(static_cast<std::size_t>(caretX_ - 1), ' ');
+        StoreLine(caretY_, line + LineText(caretY_ + 1));
+        lines_->Delete(caretY_);
+        LinesDeleted(caretY_, 1);
+        update.Close();
+        Record(ukQuietForwardDelete, caret, {1, caret.Y + 1}, "\r\n", smNormal);
+    }
+}
+
+void TCustomCodeEdit::DeleteToTarget(TCodeEditorCommand command) {
+    if (readOnly_) return;
+    const bool forward = command == ecDeleteWord || command == ecDeleteEOL;
+    const int length = static_cast<int>(LineText(caretY_).size());
+    if (command == ecDeleteWord && caretX_ > length + 1) SetCaretPoint({length + 1, caretY_});
+    TPoint target;
+    switch (command) {
+        case ecDeleteWord: target = NextWordPosition(); break;
+        case ecDeleteEOL: target = {length + 1, caretY_}; break;
+        case ecDeleteLastWord: target = PrevWordPosition(); break;
+        default: target = {1, caretY_}; break;
+    }
+    const TPoint caret = CaretPoint();
+    if (target == caret) return;
+    TDeferral deferral(*this);
+    const TCodeSelectionMode savedMode = selectionMode_;
+    selectionMode_ = smNormal;
+    SetSelAnchor(caret);
+    SetSelExtent(target);
+    const std::string text = SelText();
+    if (!text.empty()) {
+        if (forward) {
+            Record(ukQuietForwardDelete, caret, target, text, smNormal);
+        } else {
+            Record(ukQuietDelete, target, caret, text, smNormal);
+        }
+        SetSelText({});
+    } else {
+        SetSelAnchor(caret);
+    }
+    selectionMode_ = savedMode;
+    SetCaretPoint(forward ? caret : target);
+}
+
+void TCustomCodeEdit::DeleteLine() {
+    if (readOnly_ || lines_->Count() == 0 || (lines_->Count() == 1 && LineText(1).empty())) return;
+    TDeferral deferral(*this);
+    SetSelAnchor(CaretPoint());
+    const int y = caretY_;
+    const std::string line = LineText(y);
+    if (lines_->Count() == 1) {
+        Record(ukForwardDelete, {1, y}, CaretPoint(), line, smNormal);
+        lines_->Put(0, {});
+    } else {
+        Record(ukForwardDelete, {1, y}, CaretPoint(), y == lines_->Count() ? line : line + "\r\n", smNormal);
+        lines_->Delete(y - 1);
+    }
+    LinesDeleted(y - 1, 1);
+    SetCaretPoint({1, y});
+}
+
+void TCustomCodeEdit::ClearAll() {
+    if (readOnly_) return;
+    lines_->Clear();
+    marks_.Clear();
+    bookmarks_.fill(nullptr);
+    undo_.Clear();
+    SetModified(false);
+}
+
+}  // namespace tips::editor

@@ -1,0 +1,191 @@
+// Undo and redo: how each recorded change is replayed on the text. The history beside the lists
+// decides which records one step takes, and keeps Modified and OnChange.
+
+#include "editor/custom_code_edit.hpp"
+#include "editor/edit_scopes.hpp"
+
+namespace tips::editor {
+
+namespace {
+
+// The replay state of one record: its selection mode and eoScrollPastEol on, both restored after.
+class TReplayScope {
+public:
+    TReplayScope(TCodeSelectionMode& mode, TCodeSelectionMode recordMode, TCodeEditorOptions& options)
+        : mode_(mode), savedMode_(mode), options_(options), savedOptions_(options) {
+        mode_ = recordMode;
+        options_ = options_.With(eoScrollPastEol);
+    }
+    TReplayScope(const TReplayScope&) = delete;
+    TReplayScope& operator=(const TReplayScope&) = delete;
+    ~TReplayScope() {
+        mode_ = savedMode_;
+        options_ = savedOptions_;
+    }
+
+private:
+    TCodeSelectionMode& mode_;
+    TCodeSelectionMode savedMode_;
+    TCodeEditorOptions& options_;
+    TCodeEditorOptions savedOptions_;
+};
+
+bool IsForward(TCodeEditUndoKind kind) { return kind == ukForwardDelete || kind == ukQuietForwardDelete; }
+
+bool BlankFirst(const std::string& text) {
+    return !text.empty() && static_cast<unsigned char>(text[0]) >= 1 && static_cast<unsigned char>(text[0]) <= 32;
+}
+
+}  // namespace
+
+bool TCustomCodeEdit::CanUndo() const { return !readOnly_ && undo_.ItemCount() > 0; }
+
+bool TCustomCodeEdit::CanRedo() const { return !readOnly_ && redo_.ItemCount() > 0; }
+
+void TCustomCodeEdit::ClearUndo() { history_.ClearUndo(); }
+
+void TCustomCodeEdit::Undo() {
+    if (readOnly_) return;
+    history_.Undo(Has(eoGroupUndo), [this](const TCodeEditUndoItem& item) { UndoOneChange(item); });
+}
+
+void TCustomCodeEdit::Redo() {
+    if (readOnly_) return;
+    history_.Redo(Has(eoGroupUndo), [this](const TCodeEditUndoItem& item) { RedoOneChange(item); });
+}
+
+void TCustomCodeEdit::UndoOneChange(const TCodeEditUndoItem& item) {
+    const TCodeSelectionMode mode = item.SelectionMode;
+    const TPoint s = item.Start;
+    const TPoint e = item.End;
+    const std::string& t = item.Text;
+    TDeferral deferral(*this);
+    TReplayScope scope(selectionMode_, mode, options_);
+    switch (item.ChangeKind) {
+        case ukInsert:
+        case ukPaste:
+        case ukDropInsert:
+        case ukPadding: {
+            ApplyCaretAndSelection(s, s, e);
+            redo_.RecordChange(item.ChangeKind, s, e, SelText(), mode);
+            ReplaceSelectionText(mode, t, false);
+            SetCaretPoint(s);
+            break;
+        }
+        case ukLineBreak: {
+            SetCaretPoint(s);
+            redo_.RecordChange(ukLineBreak, s, e, {}, mode);
+            std::string line = LineText(caretY_);
+            if (static_cast<int>(line.size()) < caretX_ - 1 && !BlankFirst(t)) {
+                line.resize(static_cast<std::size_t>(caretX_ - 1), ' ');
+            }
+            TLinesUpdate update(*lines_);
+            if (e.Y < lines_->Count()) lines_->Delete(e.Y);
+            SetCaretPoint(s);
+            StoreLine(caretY_, line + t);
+            LinesDeleted(caretY_, 1);
+            update.Close();
+            break;
+        }
+        case ukIndent:
+            redo_.RecordChange(ukIndent, s, e, t, mode);
+            ApplyCaretAndSelection(e, s, e);
+            break;
+        case ukUnindent:
+            redo_.RecordChange(ukUnindent, s, e, t, mode);
+            InsertColumnBlock({1, s.Y}, {1, e.Y}, t, false);
+            ApplyCaretAndSelection(s, s, e);
+            break;
+        case ukDelete:
+        case ukForwardDelete:
+        case ukQuietDelete:
+        case ukQuietForwardDelete: {
+            const TPoint p = mode == smColumn ? TPoint{std::min(s.X, e.X), std::min(s.Y, e.Y)}
+                                              : (PointBefore(e, s) ? e : s);
+            if (IsForward(item.ChangeKind) && p.Y > lines_->Count()) {
+                SetCaretPoint({1, lines_->Count()});
+                lines_->Add({});
+            }
+            ApplyCaretAndSelection(p, p, p);
+            ReplaceSelectionText(mode, t, false);
+            const TPoint q = IsForward(item.ChangeKind) ? s : e;
+            SetCaretPoint(q);
+            if (item.ChangeKind == ukDelete || item.ChangeKind == ukForwardDelete) {
+                SetSelAnchor(s);
+                SetSelExtent(e);
+            }
+            redo_.RecordChange(item.ChangeKind, s, e, {}, mode);
+            ScrollToCaret();
+            break;
+        }
+        default: break;
+    }
+}
+
+void TCustomCodeEdit::RedoOneChange(const TCodeEditUndoItem& item) {
+    const TCodeSelectionMode mode = item.SelectionMode;
+    const TPoint s = item.Start;
+    const TPoint e = item.End;
+    const std::string& t = item.Text;
+    TDeferral deferral(*this);
+    TReplayScope scope(selectionMode_, mode, options_);
+    switch (item.ChangeKind) {
+        case ukInsert:
+        case ukPaste:
+        case ukDropInsert:
+            ApplyCaretAndSelection(s, s, s);
+            ReplaceSelectionText(mode, t, false);
+            SetCaretPoint(e);
+            undo_.RecordChange(item.ChangeKind, s, e, SelText(), mode);
+            if (item.ChangeKind == ukDropInsert) {
+                SetSelAnchor(s);
+                SetSelExtent(e);
+            }
+            break;
+        case ukDelete:
+        case ukForwardDelete:
+        case ukQuietDelete:
+        case ukQuietForwardDelete:
+            ApplyCaretAndSelection(s, s, e);
+            undo_.RecordChange(item.ChangeKind, s, e, SelText(), mode);
+            ReplaceSelectionText(mode, {}, false);
+            SetCaretPoint(s);
+            break;
+        case ukLineBreak:
+            SetCaretPoint(s);
+            RunCommand(ecLineBreak, '\r', {});
+            break;
+        case ukIndent:
+            undo_.RecordChange(ukIndent, s, e, t, mode);
+            ApplyCaretAndSelection(e, s, e);
+            break;
+        case ukUnindent: {
+            undo_.RecordChange(ukUnindent, s, e, t, smColumn);
+            TLinesUpdate update(*lines_);
+            std::size_t from = 0;
+            int y = s.Y;
+            int lastLength = 0;
+            while (from <= t.size()) {
+                const std::size_t to = std::min(t.find("\r\n", from), t.size());
+                const int length = static_cast<int>(to - from);
+                if (length > 0 && y <= lines_->Count()) lines_->Put(y - 1, LineText(y).substr(std::min<std::size_t>(static_cast<std::size_t>(length), LineText(y).size())));
+                lastLength = length;
+                ++y;
+                from = to + 2;
+            }
+            update.Close();
+            const TPoint start{s.X - tabWidth_, s.Y};
+            ApplyCaretAndSelection(start, start, {e.X - lastLength, e.Y});
+            break;
+        }
+        case ukPadding:
+            undo_.RecordChange(ukPadding, s, e, {}, mode);
+            ApplyCaretAndSelection(e, e, e);
+            ReplaceSelectionText(mode, t, false);
+            SetCaretPoint(s);
+            break;
+        default: break;
+    }
+}
+
+}  // namespace tips::editor

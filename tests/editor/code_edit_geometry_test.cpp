@@ -1,0 +1,259 @@
+// Coordinates, clamping of the view and the caret, pixel conversion, scroll bars, wheel and caret shape.
+
+#include "editor_fixture.hpp"
+
+namespace tips::editor::testing {
+namespace {
+
+using platform::TScrollArrows;
+using platform::TScrollBarKind;
+
+class GeometryTest : public EditorFixture {};
+
+struct ColumnCase {
+    const char* line;
+    int tabWidth;
+    int charColumn;
+    int displayColumn;
+};
+
+class ColumnConversionTest : public EditorFixture, public ::testing::WithParamInterface<ColumnCase> {};
+
+TEST_P(ColumnConversionTest, CharToDisplayAndBack) {
+    const ColumnCase& c = GetParam();
+    Load(std::string(c.line) + "\r\n");
+    editor_.SetTabWidth(c.tabWidth);
+    EXPECT_EQ(editor_.CharToDisplayColumn(1, c.charColumn), c.displayColumn);
+    EXPECT_EQ(editor_.DisplayToCharColumn(1, c.displayColumn), c.charColumn);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tabs, ColumnConversionTest,
+                         ::testing::Values(ColumnCase{"abc", 4, 1, 1}, ColumnCase{"abc", 4, 4, 4},
+                                           ColumnCase{"a\tb", 4, 3, 5},  // after the tab: next stop
+                                           ColumnCase{"a\tb", 4, 4, 6}, ColumnCase{"\t\tx", 8, 3, 17},
+                                           ColumnCase{"ab", 4, 6, 6},  // past the end: one cell each
+                                           ColumnCase{"a\tb", 1, 3, 3}));
+
+TEST_F(GeometryTest, DisplayColumnInsideATabMapsToTheTab) {
+    Load("a\tb\r\n");
+    editor_.SetTabWidth(4);
+    EXPECT_EQ(editor_.DisplayToCharColumn(1, 3), 2);
+    EXPECT_EQ(editor_.DisplayToCharColumn(1, 4), 2);
+    EXPECT_EQ(editor_.DisplayToCharColumn(1, 5), 3);
+}
+
+TEST_F(GeometryTest, LinesBeyondTheTextKeepTheirColumn) {
+    Load("a\tb\r\n");
+    EXPECT_EQ(editor_.CharToDisplayColumn(5, 3), 3);
+    EXPECT_EQ(editor_.DisplayToCharColumn(5, 9), 9);
+}
+
+TEST_F(GeometryTest, SettersClamp) {
+    editor_.SetTabWidth(0);
+    EXPECT_EQ(editor_.TabWidth(), 1);
+    EXPECT_EQ(editor_.Lines().TabWidth(), 1);
+    editor_.SetTabWidth(1000);
+    EXPECT_EQ(editor_.TabWidth(), 256);
+    editor_.SetMaxLeftChar(100000);
+    EXPECT_EQ(editor_.MaxLeftChar(), 32767);
+    editor_.SetMaxLeftChar(0);
+    EXPECT_EQ(editor_.MaxLeftChar(), 1);
+    editor_.SetMaxUndo(10);
+    editor_.SetMaxUndo(-5);
+    EXPECT_EQ(editor_.MaxUndo(), 10);
+}
+
+TEST_F(GeometryTest, MetricsComeFromTheCellAndClient) {
+    EXPECT_EQ(editor_.TextColumnWidth(), 8);
+    EXPECT_EQ(editor_.TextRowHeight(), 16);
+    EXPECT_EQ(editor_.VisibleColumns(), 80);
+    EXPECT_EQ(editor_.VisibleLines(), 25);
+    EXPECT_EQ(editor_.TextOriginX(), kGutter + 2);
+    editor_.SetExtraLineSpacing(4);
+    EXPECT_EQ(editor_.TextRowHeight(), 20);
+    EXPECT_EQ(editor_.VisibleLines(), 20);
+}
+
+TEST_F(GeometryTest, CaretInAnEmptyBufferStaysOnLineOne) {
+    editor_.SetCaretPoint({7, 3});
+    EXPECT_EQ(editor_.CaretPoint(), (TPoint{7, 1}));
+    editor_.SetOptions(editor_.Options().Without(eoScrollPastEol));
+    editor_.SetCaretPoint({7, 3});
+    EXPECT_EQ(editor_.CaretPoint(), (TPoint{1, 1}));
+}
+
+TEST_F(GeometryTest, CaretMayStandPastTheEndOnlyWithScrollPastEol) {
+    Load("abc\r\n");
+    editor_.SetCaretPoint({5000, 1});
+    EXPECT_EQ(editor_.CaretColumn(), 1024);
+    editor_.SetOptions(editor_.Options().Without(eoScrollPastEol));
+    EXPECT_EQ(editor_.CaretColumn(), 4);  // switching the option off clamps the caret
+    editor_.SetCaretPoint({10, 1});
+    EXPECT_EQ(editor_.CaretColumn(), 4);
+}
+
+TEST_F(GeometryTest, FirstVisibleLineStopsAtTheLastFullPage) {
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += "x\r\n";
+    Load(text);
+    editor_.SetFirstVisibleLine(1000);
+    EXPECT_EQ(editor_.FirstVisibleLine(), 100 - 25 + 1);
+    editor_.SetFirstVisibleLine(-4);
+    EXPECT_EQ(editor_.FirstVisibleLine(), 1);
+    editor_.SetOptions(editor_.Options().With(eoScrollPastEof));
+    editor_.SetFirstVisibleLine(1000);
+    EXPECT_EQ(editor_.FirstVisibleLine(), 100);
+}
+
+TEST_F(GeometryTest, AShortTextNeverScrolls) {
+    Load("a\r\nb\r\n");
+    editor_.SetFirstVisibleLine(2);
+    EXPECT_EQ(editor_.FirstVisibleLine(), 1);
+}
+
+TEST_F(GeometryTest, SmallScrollsMovePixelsLargeOnesRepaint) {
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += "x\r\n";
+    Load(text);
+    view_.ClearRecords();
+    editor_.SetFirstVisibleLine(4);
+    ASSERT_EQ(view_.PixelScrolls().size(), 1u);
+    EXPECT_EQ(view_.PixelScrolls()[0], -3 * 16);
+    editor_.SetFirstVisibleLine(60);
+    EXPECT_EQ(view_.PixelScrolls().size(), 1u);
+    EXPECT_FALSE(view_.Invalidated().empty());
+}
+
+TEST_F(GeometryTest, VerticalBarIsScaledAbove32767Lines) {
+    std::string text;
+    for (int i = 0; i < 40000; ++i) text += "x\r\n";
+    Load(text);
+    const auto* info = view_.ScrollInfo(TScrollBarKind::Vertical);
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->Min, 0);
+    EXPECT_EQ(info->Max, 32767);
+    EXPECT_EQ(info->Page, 20);  // 32767 * 25 / 40000 = 20.48
+    editor_.VerticalScroll(TCustomCodeEdit::sbThumbPosition, 16384);
+    // (40000 + 25 - 1) * 16384 / 32767 = 20012.6
+    EXPECT_EQ(editor_.FirstVisibleLine(), 20013);
+    EXPECT_EQ(view_.ScrollInfo(TScrollBarKind::Vertical)->Position, 16394);  // 32767 * 20013 / 40000
+}
+
+TEST_F(GeometryTest, VerticalBarIsPlainUpTo32767Lines) {
+    std::string text;
+    for (int i = 0; i < 30000; ++i) text += "x\r\n";
+    Load(text);
+    const auto* info = view_.ScrollInfo(TScrollBarKind::Vertical);
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->Min, 1);
+    EXPECT_EQ(info->Max, 30000);
+    EXPECT_EQ(info->Page, 25);
+    editor_.VerticalScroll(TCustomCodeEdit::sbThumbTrack, 500);
+    EXPECT_EQ(editor_.FirstVisibleLine(), 500);
+}
+
+TEST_F(GeometryTest, ScrollArrowsFollowTheView) {
+    Load("a\r\nb\r\n");
+    EXPECT_EQ(view_.Arrows(TScrollBarKind::Vertical), TScrollArrows::DisableBoth);
+    editor_.SetOptions(editor_.Options().With(eoDisableScrollArrows));
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += "x\r\n";
+    Load(text);
+    EXPECT_EQ(view_.Arrows(TScrollBarKind::Vertical), TScrollArrows::DisableFirst);
+    editor_.SetFirstVisibleLine(76);
+    EXPECT_EQ(view_.Arrows(TScrollBarKind::Vertical), TScrollArrows::DisableLast);
+}
+
+TEST_F(GeometryTest, HorizontalBarRangeFollowsScrollPastEol) {
+    Load("abcdef\r\n");
+    EXPECT_EQ(view_.ScrollInfo(TScrollBarKind::Horizontal)->Max, 1024);
+    editor_.SetOptions(editor_.Options().Without(eoScrollPastEol));
+    editor_.RefreshScrollBars();
+    EXPECT_EQ(view_.ScrollInfo(TScrollBarKind::Horizontal)->Max, 6);
+}
+
+TEST_F(GeometryTest, PixelToTextRoundsToTheNearestCellBoundary) {
+    Load("abcdef\r\na\tb\r\n");
+    editor_.SetTabWidth(4);
+    const int x0 = kGutter + 2;
+    EXPECT_EQ(editor_.PixelToTextPoint(x0 + 3, 0), (TPoint{1, 1}));
+    EXPECT_EQ(editor_.PixelToTextPoint(x0 + 4, 0), (TPoint{2, 1}));  // the middle of the first cell
+    EXPECT_EQ(editor_.PixelToTextPoint(x0 + 8 * 2, 16), (TPoint{2, 2}));  // a cell of the tab
+    EXPECT_EQ(editor_.PixelToTextPoint(x0, 25 * 16 + 40), (TPoint{1, 25}));  // below the window: last row
+}
+
+TEST_F(GeometryTest, TextPointToPixelUsesDisplayColumns) {
+    Load("a\tb\r\n");
+    editor_.SetTabWidth(4);
+    EXPECT_EQ(editor_.TextPointToPixel({3, 1}), (TPoint{kGutter + 2 + 4 * 8, 0}));
+}
+
+TEST_F(GeometryTest, WheelNotchesAccumulate) {
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += "x\r\n";
+    Load(text);
+    editor_.SetFirstVisibleLine(50);
+    editor_.MouseWheel(-60, false, 3);
+    EXPECT_EQ(editor_.FirstVisibleLine(), 50);
+    editor_.MouseWheel(-60, false, 3);
+    EXPECT_EQ(editor_.FirstVisibleLine(), 53);
+    editor_.MouseWheel(120, true, 3);  // Ctrl: a page
+    EXPECT_EQ(editor_.FirstVisibleLine(), 28);
+    editor_.MouseWheel(-120, false, -1);  // the system's page setting
+    EXPECT_EQ(editor_.FirstVisibleLine(), 53);
+}
+
+TEST_F(GeometryTest, CaretShapes) {
+    Load("abc\r\n");
+    EXPECT_EQ(view_.CaretState().Width, 2);
+    EXPECT_EQ(view_.CaretState().Height, 14);
+    editor_.SetInsertMode(false);
+    EXPECT_EQ(view_.CaretState().Width, 8);
+    EXPECT_EQ(view_.CaretState().Height, 14);
+    editor_.SetOverwriteCaret(TCodeEditCaretType::ctHalfBlock);
+    EXPECT_EQ(editor_.CurrentCaretShape().Height, 7);
+    EXPECT_EQ(editor_.CurrentCaretShape().OffsetY, 7);
+    editor_.SetOverwriteCaret(TCodeEditCaretType::ctHorizontalLine);
+    EXPECT_EQ(editor_.CurrentCaretShape().Height, 2);
+    EXPECT_EQ(editor_.CurrentCaretShape().OffsetY, 14);
+}
+
+TEST_F(GeometryTest, CaretIsPlacedAtItsPixelAndHiddenOutsideTheText) {
+    Load("abc\r\n");
+    editor_.SetCaretPoint({3, 1});
+    EXPECT_EQ(view_.CaretState().X, kGutter + 2 + 2 * 8 - 1);
+    EXPECT_EQ(view_.CaretState().Y, 1);
+    EXPECT_TRUE(view_.CaretState().Shown);
+    editor_.SetFirstVisibleColumn(10);
+    editor_.PlaceCaret();
+    EXPECT_FALSE(view_.CaretState().Shown);
+}
+
+TEST_F(GeometryTest, StatusIsReportedOnceAtTheEndOfADeferral) {
+    Load("abc\r\ndef\r\n");
+    int reports = 0;
+    editor_.OnStatusChange = [&](TCustomCodeEdit&, TCodeStatusChanges changes) {
+        ++reports;
+        reported_ = changes;
+    };
+    editor_.BeginDeferral();
+    editor_.SetCaretPoint({2, 1});
+    editor_.SetCaretPoint({3, 2});
+    EXPECT_EQ(reports, 0);
+    editor_.EndDeferral();
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(reported_, snCaretColumn | snCaretLine);
+}
+
+TEST_F(GeometryTest, ClearingTheTextReportsAllWithTheNextChange) {
+    Load("abc\r\n");
+    reported_ = 0;
+    editor_.Lines().Clear();
+    EXPECT_EQ(reported_, 0);
+    EXPECT_NE(editor_.PendingStatus() & snAll, 0);
+    editor_.SetInsertMode(false);
+    EXPECT_EQ(reported_, snAll | snInsertMode);
+}
+
+}  // namespace
+}  // namespace tips::editor::testing
