@@ -18,9 +18,9 @@
 #include "editor/custom_code_edit.hpp"
 #include "editor/key_press.hpp"
 #include "editor/main_window_keys.hpp"
+#include "editor/memory_clipboard.hpp"
 #include "highlight/vb_highlighter.hpp"
 #include "json_text.hpp"
-#include "platform/memory_clipboard.hpp"
 #include "platform/memory_view_port.hpp"
 
 namespace {
@@ -212,9 +212,12 @@ public:
                 if (!mode) return false;
             }
             if (mode) {
-                WriteCodeEditClipboard(clipboard_, w[1], *mode);
+                CopyToClipboard(clipboard_, w[1], *mode);
             } else {
-                WritePlainClipboardText(clipboard_, w[1]);
+                // Plain text only, as another program would leave it.
+                tips::platform::TClipboardOpener opener(clipboard_);
+                clipboard_.Clear();
+                clipboard_.SetData(clipboard_.TextFormat(), w[1] + '\0');
             }
             return true;
         }
@@ -272,13 +275,7 @@ private:
         out["redo"] = editor_.RedoList().ItemCount();
         out["first_line"] = editor_.FirstVisibleLine();
         out["first_column"] = editor_.FirstVisibleColumn();
-        const auto clip = PeekCodeEditClipboard(clipboard_);
-        if (clip) {
-            out["clipboard"] = {{"text", tipstool::cp1252ToUtf8(clip->Text)},
-                                {"mode", clip->Mode ? json(ModeName(*clip->Mode)) : json(nullptr)}};
-        } else {
-            out["clipboard"] = nullptr;
-        }
+        out["clipboard"] = ClipboardJson();
         json marks = json::array();
         for (int n = 0; n <= 9; ++n) {
             if (const TCodeEditMark* mark = editor_.Bookmark(n)) {
@@ -291,9 +288,21 @@ private:
         return out;
     }
 
+    // The plain text and, when the private format is there, its mode; null for an empty clipboard.
+    json ClipboardJson() {
+        tips::platform::TClipboardOpener opener(clipboard_);
+        const auto text = clipboard_.GetData(clipboard_.TextFormat());
+        if (!text) return nullptr;
+        json mode = nullptr;
+        if (const auto block = clipboard_.GetData(clipboard_.RegisterFormat(kBlockTypeFormatName)); block && !block->empty()) {
+            mode = ModeName(static_cast<TCodeSelectionMode>(static_cast<unsigned char>((*block)[0])));
+        }
+        return {{"text", tipstool::cp1252ToUtf8(text->substr(0, text->find('\0')))}, {"mode", mode}};
+    }
+
     tips::highlight::TVBHighlighter highlighter_;
     tips::platform::TMemoryViewPort view_;
-    tips::platform::TMemoryClipboard clipboard_;
+    TMemoryClipboard clipboard_;
     TCustomCodeEdit editor_;
     TCodeStatusChanges status_ = 0;
 };

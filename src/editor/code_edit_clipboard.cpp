@@ -31,7 +31,7 @@ void TCustomCodeEdit::CopyToClipboard() {
     if (!HasSelection() || clipboard_ == nullptr) return;
     const std::string text = SelText();
     if (text.empty()) return;
-    WriteCodeEditClipboard(*clipboard_, text, selectionMode_);
+    editor::CopyToClipboard(*clipboard_, text, selectionMode_);
 }
 
 void TCustomCodeEdit::CutToClipboard() {
@@ -44,7 +44,7 @@ void TCustomCodeEdit::CutToClipboard() {
 
 void TCustomCodeEdit::PasteFromClipboard() {
     if (readOnly_ || clipboard_ == nullptr) return;
-    const std::optional<TCodeEditClipboardData> data = ReadCodeEditClipboard(*clipboard_, selectionMode_);
+    const std::optional<TClipboardPaste> data = ReadClipboardForPaste(*clipboard_, selectionMode_);
     if (!data) return;
     TDeferral deferral(*this);
     {
@@ -62,19 +62,10 @@ void TCustomCodeEdit::PasteFromClipboard() {
         }
         ReplaceSelectionText(data->Mode, data->Text, true);
         const TPoint end = CaretPoint();
-        switch (data->Mode) {
-            case smNormal: Record(ukPaste, start, end, {}, smNormal); break;
-            case smLine:
-                if (caretX_ == 1) {
-                    Record(ukPaste, {1, start.Y}, {std::max(visibleColumns_, 2), end.Y - 1}, {}, smLine);
-                } else {
-                    Record(ukPaste, {1, start.Y}, end, {}, smNormal);
-                }
-                break;
-            case smColumn:
-                SetCaretPoint({std::min(start.X, end.X), std::max(start.Y, end.Y) + 1});
-                break;
+        if (const auto record = PasteUndoRecord(data->Mode, start, end, std::max(visibleColumns_, 2))) {
+            Record(record->ChangeKind, record->Start, record->End, record->Text, record->SelectionMode);
         }
+        if (data->Mode == smColumn) SetCaretPoint(ColumnPasteCaret(start, end));
     }
     ScrollToCaret();
     NoteStatusChange(snSelection);
