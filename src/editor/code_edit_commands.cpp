@@ -53,7 +53,7 @@ void TCustomCodeEdit::PerformCommand(TCodeEditorCommand command, char ch, const 
         return;
     }
     if (command >= ecGotoMarker0 && command <= ecGotoMarker9) {
-        if (enableBookmarkKeys_) JumpToBookmark(command - ecGotoMarker0);
+        GotoMarkerCommand(command - ecGotoMarker0);
         return;
     }
     if (command >= ecSetMarker0 && command <= ecSetMarker9) {

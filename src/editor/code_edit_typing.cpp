@@ -363,7 +363,6 @@ void TCustomCodeEdit::ClearAll() {
     if (readOnly_) return;
     lines_->Clear();
     marks_.Clear();
-    bookmarks_.fill(nullptr);
     undo_.Clear();
     SetModified(false);
 }

@@ -20,6 +20,9 @@ TCustomCodeEdit::TCustomCodeEdit() : lines_(std::make_unique<TCodeEditStringList
     history_.SetOnModifiedChange([this] { NoteStatusChange(snModified); });
     keystrokes_.LoadDefaultKeys();
     RefreshIdentChars();
+    marks_.SetOnChange([this] { RepaintGutter(); });
+    marks_.SetOnRepaintRows([this](std::int32_t first, std::int32_t last) { RepaintGutterLines(first, last); });
+    bookmarks_.Options().SetOnChange([this] { RepaintGutter(); });
     textOriginX_ = gutterExtent_ + 2;
 }
 

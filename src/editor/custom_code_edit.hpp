@@ -29,6 +29,7 @@
 #include "editor/editor_types.hpp"
 #include "editor/keystrokes.hpp"
 #include "editor/line_buffer.hpp"
+#include "editor/bookmarks.hpp"
 #include "editor/marks.hpp"
 #include "editor/undo_history.hpp"
 #include "platform/clipboard.hpp"
@@ -50,7 +51,6 @@ using TNotifyEvent = std::function<void(TCustomCodeEdit& sender)>;
 using TStatusChangeEvent = std::function<void(TCustomCodeEdit& sender, TCodeStatusChanges changes)>;
 using TProcessCommandEvent =
     std::function<void(TCustomCodeEdit& sender, TCodeEditorCommand& command, char& ch, const TCommandData& data)>;
-using TPlaceBookmarkEvent = std::function<void(TCustomCodeEdit& sender, std::unique_ptr<TCodeEditMark>& mark)>;
 
 class TCustomCodeEdit : private TCodeEditStringListListener {
 public:
@@ -113,8 +113,7 @@ public:
     void SetHighlighter(highlight::TCodeCustomHighlighter* highlighter);
     TCodeEditKeyStrokes& Keystrokes() { return keystrokes_; }
     void SetKeystrokes(const TCodeEditKeyStrokes* table);
-    bool EnableBookmarkKeys() const { return enableBookmarkKeys_; }
-    void SetEnableBookmarkKeys(bool value) { enableBookmarkKeys_ = value; }
+    TCodeBookMarkOpt& BookMarkOptions() { return bookmarks_.Options(); }
     bool Modified() const { return history_.Modified(); }
     void SetModified(bool value);
 
@@ -124,7 +123,6 @@ public:
     TProcessCommandEvent OnProcessCommand;
     TProcessCommandEvent OnProcessUserCommand;
     TProcessCommandEvent OnCommandProcessed;
-    TPlaceBookmarkEvent OnPlaceBookmark;
 
     // --- coordinates and geometry (code_edit_geometry.cpp) ---
     int CharToDisplayColumn(int y, int x) const;
@@ -240,8 +238,10 @@ public:
     void PlaceBookmark(int number, int column, int line);
     void RemoveBookmark(int number);
     void JumpToBookmark(int number);
-    const TCodeEditMark* Bookmark(int number) const;
+    const TCodeEditMark* Bookmark(int number) const { return bookmarks_.Bookmark(number); }
     const TCodeEditMarkList& Marks() const { return marks_; }
+    // Fired before a new bookmark is stored; the handler may change the mark or reset it.
+    void SetOnPlaceBookmark(TCodeEditBookmarks::PlaceHandler handler) { bookmarks_.SetOnPlaceBookmark(std::move(handler)); }
 
     // --- word rules ---
     bool IsIdentChar(unsigned char c) const;
@@ -324,6 +324,8 @@ private:
 
     // Bookmarks.
     void SetMarkerCommand(int number, const TCommandData& data);
+    void GotoMarkerCommand(int number);
+    void JumpTo(TPoint target);
     void LinesInserted(int first, int count) { marks_.LinesInserted(first, count); }
     void LinesDeleted(int first, int count) { marks_.LinesDeleted(first, count); }
 
@@ -352,7 +354,6 @@ private:
     TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
     TCodeEditorOptions options_ = kDefaultCodeEditorOptions;
     TCodeSelectionMode selectionMode_ = smNormal;
-    bool enableBookmarkKeys_ = true;
 
     // Caret, selection, view.
     int caretX_ = 1;
@@ -390,7 +391,7 @@ private:
     TCodeEditUndoList& redo_{history_.RedoList()};
     TCodeEditKeyStrokes keystrokes_;
     TCodeEditMarkList marks_;
-    std::array<TCodeEditMark*, 10> bookmarks_{};
+    TCodeEditBookmarks bookmarks_{marks_};
 };
 
 // Holds one level of the editor's update deferral for a scope.
