@@ -300,6 +300,14 @@ int TCustomCodeEdit::InsertTextForReplace(TCodeSelectionMode mode, const std::st
             const int column = caretX_;
             int y = caretY_;
             int lastNonEmpty = 0;
+            // Rows beyond the last line add lines. Recorded ahead of the rows, this record is
+            // undone after them and takes the added lines away again, so undo restores the text.
+            const int oldCount = lines_->Count();
+            const int added = caretY_ + breaks - oldCount;
+            if (added > 0 && (recordRows || pasteRunning_)) {
+                const TPoint from = oldCount == 0 ? TPoint{1, 1} : LineEndPoint(oldCount);
+                Record(ukPaste, from, {maxLeftChar_, oldCount + added}, {}, smNormal);
+            }
             for (const std::string& segment : parts) {
                 if (y > lines_->Count()) {
                     if (insertedLines == 0) insertedAt = y;
