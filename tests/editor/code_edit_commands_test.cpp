@@ -1,0 +1,170 @@
+// The command path: key-down through the keystroke table, the character that follows, and the
+// three command events.
+
+#include "editor/key_press.hpp"
+#include "editor/main_window_keys.hpp"
+#include "editor_fixture.hpp"
+
+namespace tips::editor::testing {
+namespace {
+
+class CommandsTest : public EditorFixture {
+protected:
+    CommandsTest() {
+        editor_.OnCommandProcessed = [this](TCustomCodeEdit&, TCodeEditorCommand& command, char&, const TCommandData&) {
+            processed_.push_back(command);
+        };
+    }
+
+    // Presses a key as Windows delivers it: key-down, then its character message if it has one.
+    void Press(std::string_view name) {
+        const auto press = ParseKeyPress(name);
+        ASSERT_TRUE(press.has_value()) << name;
+        editor_.KeyDown(press->Key, press->Shift);
+        if (press->Character) editor_.KeyPress(*press->Character);
+    }
+
+    std::vector<TCodeEditorCommand> processed_;
+};
+
+struct MainKeyCase {
+    const char* key;
+    TCodeEditorCommand command;
+};
+
+class MainWindowKeysTest : public CommandsTest, public ::testing::WithParamInterface<MainKeyCase> {};
+
+TEST_P(MainWindowKeysTest, KeyRunsItsCommandOnce) {
+    LoadMainWindowKeys(editor_.Keystrokes());
+    Load("abc def\r\n");
+    Press(GetParam().key);
+    ASSERT_FALSE(processed_.empty());
+    EXPECT_EQ(processed_.front(), GetParam().command);
+    EXPECT_EQ(processed_.size(), 1u);  // the character the key produces is not typed as well
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StoredTable, MainWindowKeysTest,
+    ::testing::Values(MainKeyCase{"Ctrl+Backspace", ecUndo}, MainKeyCase{"Alt+Backspace", ecRedo},
+                      MainKeyCase{"Shift+Backspace", ecDeleteLastWord}, MainKeyCase{"Ctrl+N", ecDeleteWord},
+                      MainKeyCase{"Ctrl+T", ecBlockUnindent}, MainKeyCase{"Ctrl+Y", ecDeleteEOL},
+                      MainKeyCase{"Ctrl+Shift+L", ecTab}, MainKeyCase{"Ctrl+Shift+9", ecNormalSelect},
+                      MainKeyCase{"Enter", ecLineBreak}, MainKeyCase{"Tab", ecShiftTab},
+                      MainKeyCase{"Ctrl+V", ecCut}, MainKeyCase{"Ctrl+Z", ecRedo}));
+
+TEST_F(CommandsTest, EnterBreaksTheLineOnceAndItsCarriageReturnIsDropped) {
+    Load("abcd\r\n");
+    editor_.SetCaretPoint({3, 1});
+    Press("Enter");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"ab", "cd"}));
+    EXPECT_EQ(processed_, (std::vector<TCodeEditorCommand>{ecLineBreak}));
+}
+
+TEST_F(CommandsTest, UnboundControlCharactersTypeNothing) {
+    Load("abc\r\n");
+    Press("Ctrl+Q");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"abc"}));
+    EXPECT_EQ(processed_, (std::vector<TCodeEditorCommand>{ecChar}));
+    EXPECT_EQ(editor_.UndoList().ItemCount(), 0);
+}
+
+TEST_F(CommandsTest, ALetterTypedAfterAKeyWithoutCharacterIsNotLost) {
+    Load("abc\r\n");
+    Press("Shift+Insert");  // paste: a command, and no character message follows it
+    Press("X");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"xabc"}));
+}
+
+TEST_F(CommandsTest, ACharacterMessageRightAfterACommandKeyIsDropped) {
+    Load("abc\r\n");
+    editor_.KeyDown(vkRight, 0);
+    editor_.KeyPress('x');
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"abc"}));
+    editor_.KeyPress('y');
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"aybc"}));
+}
+
+TEST_F(CommandsTest, AHandlerCanCancelACommandAndProcessedStillFires) {
+    Load("abc\r\n");
+    editor_.OnProcessCommand = [](TCustomCodeEdit&, TCodeEditorCommand& command, char&, const TCommandData&) {
+        if (command == ecChar) command = ecNone;
+    };
+    Type("x");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"abc"}));
+    EXPECT_EQ(processed_, (std::vector<TCodeEditorCommand>{ecNone}));
+}
+
+TEST_F(CommandsTest, AHandlerCanChangeTheCharacter) {
+    Load("abc\r\n");
+    editor_.OnProcessCommand = [](TCustomCodeEdit&, TCodeEditorCommand&, char& ch, const TCommandData&) {
+        if (ch == 'x') ch = 'Z';
+    };
+    Type("x");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"Zabc"}));
+}
+
+TEST_F(CommandsTest, UserCommandsGoToTheirOwnEventAndAreNotPerformed) {
+    Load("abc\r\n");
+    std::vector<TCodeEditorCommand> user;
+    editor_.OnProcessUserCommand = [&](TCustomCodeEdit&, TCodeEditorCommand& command, char&, const TCommandData&) {
+        user.push_back(command);
+    };
+    bool ordinary = false;
+    editor_.OnProcessCommand = [&](TCustomCodeEdit&, TCodeEditorCommand&, char&, const TCommandData&) { ordinary = true; };
+    editor_.RunCommand(ecUserFirst, 0, {});
+    EXPECT_EQ(user, (std::vector<TCodeEditorCommand>{ecUserFirst}));
+    EXPECT_FALSE(ordinary);
+    EXPECT_EQ(processed_, (std::vector<TCodeEditorCommand>{ecUserFirst}));
+}
+
+TEST_F(CommandsTest, CodesWithoutBehaviourChangeNothing) {
+    Load("abc\r\n");
+    editor_.SetCaretPoint({2, 1});
+    for (const TCodeEditorCommand command : {ecString, ecAutoCompletion, ecContextHelp, TCodeEditorCommand{999}}) {
+        editor_.RunCommand(command, 'q', {});
+    }
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"abc"}));
+    EXPECT_EQ(editor_.CaretPoint(), (TPoint{2, 1}));
+    EXPECT_FALSE(editor_.Modified());
+}
+
+TEST_F(CommandsTest, SetMarkerUsesTheCaretOfTheKeyPress) {
+    Load("a\r\nb\r\nc\r\n");
+    editor_.SetCaretPoint({2, 3});
+    Press("Ctrl+Shift+7");
+    ASSERT_NE(editor_.Bookmark(7), nullptr);
+    EXPECT_EQ(editor_.Bookmark(7)->Line(), 3);
+    EXPECT_EQ(editor_.Bookmark(7)->Char(), 2);
+}
+
+TEST_F(CommandsTest, BookmarkKeysDoNothingWhenDisabled) {
+    Load("a\r\nb\r\n");
+    editor_.BookMarkOptions().SetEnableKeys(false);
+    Press("Ctrl+Shift+1");
+    EXPECT_EQ(editor_.Bookmark(1), nullptr);
+    editor_.PlaceBookmark(1, 1, 2);
+    Press("Ctrl+1");
+    EXPECT_EQ(editor_.CaretPoint(), (TPoint{1, 1}));
+}
+
+TEST_F(CommandsTest, FocusCodesPassThroughTheCommandPath) {
+    editor_.FocusReceived();
+    view_.SetFocus(false);
+    editor_.FocusLost();
+    EXPECT_EQ(processed_, (std::vector<TCodeEditorCommand>{ecGotFocus, ecLostFocus}));
+    EXPECT_FALSE(view_.CaretState().Created);
+}
+
+TEST_F(CommandsTest, InputMethodStringIsInsertedAndItsEchoDropped) {
+    Load("ab\r\n");
+    editor_.SetCaretPoint({2, 1});
+    editor_.ImeComposition("xyz");
+    Type("xyz");  // the platform also delivers the composed text as characters
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"axyzb"}));
+    EXPECT_EQ(editor_.CaretPoint(), (TPoint{5, 1}));
+    Type("q");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"axyzqb"}));
+}
+
+}  // namespace
+}  // namespace tips::editor::testing
