@@ -62,6 +62,7 @@ void TCustomCodeEdit::PasteFromClipboard() {
         }
         ReplaceSelectionText(data->Mode, data->Text, true);
         const TPoint end = CaretPoint();
+        // Two columns at least, so that a one-line block is still a selection when it is undone.
         if (const auto record = PasteUndoRecord(data->Mode, start, end, std::max(visibleColumns_, 2))) {
             Record(record->ChangeKind, record->Start, record->End, record->Text, record->SelectionMode);
         }
