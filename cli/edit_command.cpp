@@ -212,7 +212,7 @@ public:
                 if (!mode) return false;
             }
             if (mode) {
-                CopyToClipboard(clipboard_, w[1], *mode);
+                WriteCodeEditClipboard(clipboard_, w[1], *mode);
             } else {
                 // Plain text only, as another program would leave it.
                 tips::platform::TClipboardOpener opener(clipboard_);

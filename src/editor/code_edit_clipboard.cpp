@@ -31,7 +31,7 @@ void TCustomCodeEdit::CopyToClipboard() {
     if (!HasSelection() || clipboard_ == nullptr) return;
     const std::string text = SelText();
     if (text.empty()) return;
-    editor::CopyToClipboard(*clipboard_, text, selectionMode_);
+    WriteCodeEditClipboard(*clipboard_, text, selectionMode_);
 }
 
 void TCustomCodeEdit::CutToClipboard() {
@@ -44,7 +44,7 @@ void TCustomCodeEdit::CutToClipboard() {
 
 void TCustomCodeEdit::PasteFromClipboard() {
     if (readOnly_ || clipboard_ == nullptr) return;
-    const std::optional<TClipboardPaste> data = ReadClipboardForPaste(*clipboard_, selectionMode_);
+    const std::optional<TCodeEditClipboardData> data = ReadCodeEditClipboard(*clipboard_, selectionMode_);
     if (!data) return;
     TDeferral deferral(*this);
     {
@@ -62,11 +62,21 @@ void TCustomCodeEdit::PasteFromClipboard() {
         }
         ReplaceSelectionText(data->Mode, data->Text, true);
         const TPoint end = CaretPoint();
-        // Two columns at least, so that a one-line block is still a selection when it is undone.
-        if (const auto record = PasteUndoRecord(data->Mode, start, end, std::max(visibleColumns_, 2))) {
-            Record(record->ChangeKind, record->Start, record->End, record->Text, record->SelectionMode);
+        switch (data->Mode) {
+            case smNormal: Record(ukPaste, start, end, {}, smNormal); break;
+            case smLine:
+                if (end.X == 1) {
+                    // Whole lines up to the one before the caret; two columns at least, so that a
+                    // one-line block is still a selection when it is undone.
+                    Record(ukPaste, {1, start.Y}, {std::max(visibleColumns_, 2), end.Y - 1}, {}, smLine);
+                } else {
+                    Record(ukPaste, {1, start.Y}, end, {}, smNormal);
+                }
+                break;
+            case smColumn:  // the rows recorded themselves; the caret goes below the block
+                SetCaretPoint({std::min(start.X, end.X), std::max(start.Y, end.Y) + 1});
+                break;
         }
-        if (data->Mode == smColumn) SetCaretPoint(ColumnPasteCaret(start, end));
     }
     ScrollToCaret();
     NoteStatusChange(snSelection);
