@@ -38,10 +38,14 @@ constexpr std::array<Rule, 256> BuildDispatch() {
 
 constexpr auto kDispatch = BuildDispatch();
 
+TVBHighlighter::LeadByteTest leadByteTest = nullptr;
+
 const THighlighterClassRegistrar registrar{
     {"TVBHighlighter", []() -> std::unique_ptr<TCodeCustomHighlighter> { return std::make_unique<TVBHighlighter>(); }}};
 
 }  // namespace
+
+void TVBHighlighter::SetLeadByteTest(LeadByteTest test) { leadByteTest = test; }
 
 std::string_view TokenKindName(TVBTokenKind kind) {
     switch (kind) {
@@ -168,9 +172,9 @@ void TVBHighlighter::NextToken() {
         case Rule::Number: ScanNumber(); break;
         case Rule::Word: ScanWord(); break;
         case Rule::Stray:
-            // Windows-1252 has no lead bytes, so a stray is always one byte.
             kind_ = TVBTokenKind::Stray;
-            ++run_;
+            // A lead byte at the very end has no trail byte to take.
+            run_ += (leadByteTest && leadByteTest(c) && run_ + 1 < line_.size()) ? 2 : 1;
             break;
     }
 }

@@ -30,6 +30,11 @@ class TVBHighlighter : public TCodeCustomHighlighter {
 public:
     TVBHighlighter();
 
+    // Tells lead bytes of double-byte characters of the system's code page; null (the default, as in
+    // Windows-1252) means there are none. A stray lead byte takes its trail byte with it.
+    using LeadByteTest = bool (*)(unsigned char c);
+    static void SetLeadByteTest(LeadByteTest test);
+
     TCodeHighlighterAttributes& CommentAttri() const { return *comment_; }
     TCodeHighlighterAttributes& IdentifierAttri() const { return *identifier_; }
     TCodeHighlighterAttributes& KeyAttri() const { return *key_; }

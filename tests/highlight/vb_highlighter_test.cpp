@@ -272,3 +272,23 @@ TEST(HighlighterList, TheVisualBasicClassIsEnteredOnceAndCreatesHighlighters) {
 }
 
 }  // namespace
+
+namespace {
+
+// Restores the single-byte code page even when an expectation fails.
+struct DoubleByteCodePage {
+    DoubleByteCodePage() {
+        TVBHighlighter::SetLeadByteTest([](unsigned char c) { return c >= 0x81 && c <= 0x9F; });
+    }
+    ~DoubleByteCodePage() { TVBHighlighter::SetLeadByteTest(nullptr); }
+};
+
+TEST(VBHighlighter, AStrayLeadByteTakesItsTrailByteInADoubleByteCodePage) {
+    EXPECT_THAT(Tokens("a\x82\xA0" "b"), ElementsAre("Identifier:a", "Stray:\x82", "Stray:\xA0", "Identifier:b"));
+    DoubleByteCodePage codePage;
+    EXPECT_THAT(Tokens("a\x82\xA0" "b"), ElementsAre("Identifier:a", "Stray:\x82\xA0", "Identifier:b"));
+    EXPECT_THAT(Tokens("a\x82"), ElementsAre("Identifier:a", "Stray:\x82"));  // no trail byte left
+    EXPECT_THAT(Tokens("\xA0\x82z"), ElementsAre("Stray:\xA0", "Stray:\x82z"));
+}
+
+}  // namespace
