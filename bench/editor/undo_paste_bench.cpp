@@ -35,7 +35,7 @@ public:
     explicit PasteFixture(TCodeSelectionMode mode) : view_({32 + 80 * 8, 25 * 16}, {8, 16}) {
         editor_.AttachView(&view_);
         editor_.AttachClipboard(&clipboard_);
-        CopyToClipboard(clipboard_, text_, mode);
+        WriteCodeEditClipboard(clipboard_, text_, mode);
     }
 
     void Reset() {
