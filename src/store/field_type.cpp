@@ -42,6 +42,42 @@ TFieldType FieldTypeFromCode(int code) {
     return kByCode[code];
 }
 
+const char* FieldTypeName(TFieldType type) {
+    static constexpr const char* kNames[] = {
+        "ftUnknown",
+        "ftString",
+        "ftSmallint",
+        "ftInteger",
+        "ftWord",
+        "ftBoolean",
+        "ftFloat",
+        "ftCurrency",
+        "ftBCD",
+        "ftDate",
+        "ftTime",
+        "ftDateTime",
+        "ftBytes",
+        "ftVarBytes",
+        "ftAutoInc",
+        "ftBlob",
+        "ftMemo",
+        "ftGraphic",
+        "ftFmtMemo",
+        "ftParadoxOle",
+        "ftDBaseOle",
+        "ftTypedBinary",
+        "ftCursor",
+        "ftFixedChar",
+        "ftWideString",
+        "ftLargeint",
+        "ftADT",
+        "ftArray",
+        "ftReference",
+        "ftDataSet",
+    };
+    return kNames[static_cast<int>(type)];
+}
+
 bool IsBlobType(TFieldType type) {
     switch (type) {
         case TFieldType::ftBlob:

@@ -47,6 +47,9 @@ std::int16_t FieldTypeCode(TFieldType type);
 // The kind a stored code maps back to; ftUnknown for codes outside 1..21.
 TFieldType FieldTypeFromCode(int code);
 
+// The kind's name as written in code ("ftString").
+const char* FieldTypeName(TFieldType type);
+
 // Binary blob, memo, graphic, formatted memo, the two OLE kinds and typed binary.
 bool IsBlobType(TFieldType type);
 

@@ -128,6 +128,7 @@ TLoadResult TTipsFileReader::Read(TMemoryTable& table, std::string_view bytes) {
         name = name.substr(0, name.find('\0'));
         column.size = size;
         column.code = static_cast<std::int16_t>(code);
+        result.columns.push_back({std::string(name), column.code, size});
         // Hidden, calculated and lookup fields are never stored, so never read either.
         auto* field = table.FindField(name);
         if (field && field->FieldKind() == TFieldKind::fkData && field->Index() > 0) {
