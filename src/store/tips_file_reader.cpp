@@ -147,6 +147,7 @@ TLoadResult TTipsFileReader::Read(TMemoryTable& table, std::string_view bytes) {
         while (in.Remaining() > 0) {
             TStoredRecord record{table.NewBlock(), std::vector<std::string>(static_cast<std::size_t>(table.memoCount_)), 0};
             bool ok = true;
+            const auto recordStart = in.Position();
             for (const auto& column : columns) {
                 const auto* field = column.field;
                 std::int32_t length = 0;
@@ -181,6 +182,9 @@ TLoadResult TTipsFileReader::Read(TMemoryTable& table, std::string_view bytes) {
                 }
                 if (!ok) break;
             }
+            // A record that takes no bytes (only empty fixed-size columns without presence bytes) would
+            // repeat forever: the rest of the file cannot be records.
+            if (in.Position() == recordStart) ok = false;
             if (!ok) {
                 result.complete = false;
                 break;

@@ -117,6 +117,15 @@ TEST_F(TipsFile, OtherColumnLayoutMatchesByNameAndSkipsUnknownColumns) {
     EXPECT_EQ(tips.Tips(), (std::vector<TTip>{{"API", "Beep", ""}, {"API", "Sleep", ""}}));
 }
 
+TEST(TipsFileZeroWidth, RecordsThatTakeNoBytesEndTheReadingInsteadOfRepeating) {
+    TByteCollator collator;
+    TMemoryTable table("t", collator);
+    table.AddField<TIntegerField>("Orden");
+    const auto result = table.LoadFromBytes(Fixture("zero_width_record.dat"));
+    EXPECT_FALSE(result.complete);
+    EXPECT_EQ(table.RecordCount(), 0);
+}
+
 TEST_F(TipsFile, NameLongerThan255BytesIsIncorrectDataAndLeavesTheTableOpenAndEmpty) {
     tips.AddTitles({"old"});
     TDataSource source(&table);
