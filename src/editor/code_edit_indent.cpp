@@ -95,9 +95,11 @@ void TCustomCodeEdit::Tab() {
             Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
             SetSelText({});
         }
+        // The blanks go in as a stream: in line mode they would otherwise be recorded as whole
+        // lines, and undoing them would take the caret line with them.
         const TPoint old = CaretPoint();
-        SetSelText(inserted);
-        Record(ukInsert, old, CaretPoint(), {}, selectionMode_);
+        ReplaceSelectionText(smNormal, inserted, true);
+        Record(ukInsert, old, CaretPoint(), {}, smNormal);
     }
     const TCodeEditorOptions saved = options_;
     options_ = options_.With(eoScrollPastEol);

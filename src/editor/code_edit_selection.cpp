@@ -185,7 +185,13 @@ void TCustomCodeEdit::ReplaceSelectionUndoable(const std::string& text) {
         TUndoLock lock(undo_, redo_);
         ReplaceSelectionText(selectionMode_, text, true);
     }
-    Record(ukInsert, start, CaretPoint(), {}, selectionMode_);
+    TPoint end = CaretPoint();
+    if (selectionMode_ == smLine && end.X == 1 && end.Y > start.Y) {
+        // Text that ended with a line break left the caret at the start of the next line, which
+        // is not part of the insertion: the record covers the lines up to the one before it.
+        end = {start.X + 1, end.Y - 1};
+    }
+    Record(ukInsert, start, end, {}, selectionMode_);
 }
 
 void TCustomCodeEdit::InsertColumnBlock(TPoint begin, TPoint end, const std::string& text, bool recording) {

@@ -56,9 +56,12 @@ void TCustomCodeEdit::InsertCharacter(char ch) {
     if (HasSelection()) {
         TUndoBlock block(undo_);
         Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
-        TPoint start = SelectionStart();
-        if (selectionMode_ == smLine) start.X = 1;
-        SetSelText(std::string(1, ch));
+        // The text goes where the deletion left the caret: the selection start, column 1 of it
+        // in line mode, and the left column on the extent's line in column mode. No column row
+        // records: the ukInsert below covers the character.
+        ReplaceSelectionText(selectionMode_, {}, false);
+        const TPoint start = CaretPoint();
+        ReplaceSelectionText(selectionMode_, std::string(1, ch), false);
         Record(ukInsert, start, selExtent_, {}, smNormal);
         return;
     }
@@ -107,9 +110,9 @@ void TCustomCodeEdit::InsertImeString(const std::string& text) {
     if (HasSelection()) {
         TUndoBlock block(undo_);
         Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
-        TPoint start = SelectionStart();
-        if (selectionMode_ == smLine) start.X = 1;
-        SetSelText(text);
+        ReplaceSelectionText(selectionMode_, {}, false);
+        const TPoint start = CaretPoint();
+        ReplaceSelectionText(selectionMode_, text, false);
         Record(ukInsert, start, selExtent_, {}, smNormal);
         RepaintTextLines(-1, -1);
         return;

@@ -32,10 +32,6 @@ private:
 
 bool IsForward(TCodeEditUndoKind kind) { return kind == ukForwardDelete || kind == ukQuietForwardDelete; }
 
-bool BlankFirst(const std::string& text) {
-    return !text.empty() && static_cast<unsigned char>(text[0]) >= 1 && static_cast<unsigned char>(text[0]) <= 32;
-}
-
 }  // namespace
 
 bool TCustomCodeEdit::CanUndo() const { return !readOnly_ && undo_.ItemCount() > 0; }
@@ -76,7 +72,9 @@ void TCustomCodeEdit::UndoOneChange(const TCodeEditUndoItem& item) {
             SetCaretPoint(s);
             redo_.RecordChange(ukLineBreak, s, e, {}, mode);
             std::string line = LineText(caretY_);
-            if (static_cast<int>(line.size()) < caretX_ - 1 && !BlankFirst(t)) {
+            // The break stored the caret line trimmed; padding back to the caret restores those
+            // spaces whatever the moved text starts with, so undo gives back the line as it was.
+            if (static_cast<int>(line.size()) < caretX_ - 1) {
                 line.resize(static_cast<std::size_t>(caretX_ - 1), ' ');
             }
             TLinesUpdate update(*lines_);
@@ -146,6 +144,13 @@ void TCustomCodeEdit::RedoOneChange(const TCodeEditUndoItem& item) {
         case ukForwardDelete:
         case ukQuietDelete:
         case ukQuietForwardDelete:
+            if (mode == smNormal && s.Y <= lines_->Count() && static_cast<int>(LineText(s.Y).size()) < s.X - 1) {
+                // The deletion started past the end of its line (a join that padded the line):
+                // pad it again, so that the selection starts where the original one did.
+                std::string padded = LineText(s.Y);
+                padded.resize(static_cast<std::size_t>(s.X - 1), ' ');
+                lines_->Put(s.Y - 1, padded);
+            }
             ApplyCaretAndSelection(s, s, e);
             undo_.RecordChange(item.ChangeKind, s, e, SelText(), mode);
             ReplaceSelectionText(mode, {}, false);
