@@ -6,6 +6,7 @@
 
 #include "app/app_texts.hpp"
 #include "app/tips_file_path.hpp"
+#include "skin/embedded_skin.hpp"
 #include "widgets/win32/application.hpp"
 
 namespace tips::app {
@@ -17,6 +18,13 @@ TForm1::TForm1(std::string executablePath) : executablePath_(std::move(executabl
     layout.width = 687;
     layout.height = 443;
     layout.centerOnScreen = true;
+
+    // The skin the executable carries is part of the window's stored layout: it is decoded first.
+    SkinSource1.OnShowMessage = [](const std::string& text) {
+        MessageBoxA(nullptr, text.c_str(), widgets::Application().Title().c_str(), MB_OK);
+    };
+    SkinSource1.ReadSkinStream(skin::EmbeddedSkinStream());
+
     CreateForm(layout);
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/tips_file_keeper.hpp"
 #include "platform/collator.hpp"
+#include "skin/skin_source.hpp"
 #include "store/data_source.hpp"
 #include "store/memory_table.hpp"
 #include "store/tips_fields.hpp"
@@ -25,6 +26,7 @@ public:
     store::TMemoryTable tbTrucos{"tbTrucos", platform::UserDefaultCollator()};
     const store::TTipsFields tbTrucosFields = store::CreateTipsFields(tbTrucos);
     store::TDataSource dsTrucos{&tbTrucos};
+    skin::TSkinSource SkinSource1;
 
 protected:
     void FormCreate() override;

@@ -79,6 +79,11 @@ TEST_F(MainWindow, HasItsCaptionAndClientSize) {
     EXPECT_STREQ(className, "TForm1");
 }
 
+TEST_F(MainWindow, DecodesTheSkinItCarries) {
+    TForm1 form(Executable());
+    EXPECT_TRUE(form.SkinSource1.SkinLoaded()) << form.SkinSource1.LastError();
+}
+
 TEST_F(MainWindow, OpensTheTableSortedByTitle) {
     Write(TipsFile(), FileWith({"Zona horaria", "abrir fichero", "Bucles"}));
     TForm1 form(Executable());
