@@ -18,6 +18,11 @@ bool TApplication::DispatchOne(MSG& message) {
         terminated_ = true;
         return false;
     }
+    if (message.hwnd) {
+        if (TWindow* root = FromHandle(GetAncestor(message.hwnd, GA_ROOT)); root && root->PreTranslateMessage(message)) {
+            return true;
+        }
+    }
     TranslateMessage(&message);
     DispatchMessageA(&message);
     return true;

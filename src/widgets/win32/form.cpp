@@ -1,5 +1,8 @@
 #include "widgets/win32/form.hpp"
 
+#include <algorithm>
+#include <vector>
+
 namespace tips::widgets {
 
 void TForm::CreateForm(const TFormLayout& layout) {
@@ -11,22 +14,47 @@ void TForm::CreateForm(const TFormLayout& layout) {
     TWindowParams params;
     params.className = layout.className;
     params.text = layout.caption;
-    params.style = layout.style;
+    params.style = layout.style | WS_CLIPCHILDREN;
     params.width = width;
     params.height = height;
     if (layout.centerOnScreen) {
         params.left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
         params.top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
     }
-    CreateHandle(params);
-
     font_.reset(CreateFontA(layout.fontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                             layout.fontName.c_str()));
+    SetFont(font_.get());
+    CreateHandle(params);
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    CreateChildHandles();
 
     LayoutLoaded();
     FormCreate();
+}
+
+bool TForm::PreTranslateMessage(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+    const LRESULT wants = SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+    if (wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) return false;
+    SelectNext(GetKeyState(VK_SHIFT) >= 0);
+    return true;
+}
+
+void TForm::SelectNext(bool forward) {
+    std::vector<TWinControl*> stops;
+    CollectTabStops(stops);
+    if (stops.empty()) return;
+    // The stop that holds the focus: the focused control itself or the control a focused inner window
+    // (an in-place editor) belongs to.
+    const TWinControl* focused = FindControl(GetFocus());
+    while (focused && std::find(stops.begin(), stops.end(), focused) == stops.end()) focused = focused->Parent();
+    const auto at = std::find(stops.begin(), stops.end(), focused);
+    const std::ptrdiff_t count = static_cast<std::ptrdiff_t>(stops.size());
+    std::ptrdiff_t index = at == stops.end() ? (forward ? -1 : count) : at - stops.begin();
+    index = ((forward ? index + 1 : index - 1) % count + count) % count;
+    stops[static_cast<std::size_t>(index)]->SetFocus();
 }
 
 }  // namespace tips::widgets

@@ -1,13 +1,14 @@
 #pragma once
-// A top-level form: its window is made from a layout, its components are loaded, and only then does
-// its creation handler run; its destroy handler runs before any of its components go away.
+// A top-level form: its window is made from a layout, then its controls' windows, its components are
+// loaded, and only then does its creation handler run; its destroy handler runs before any of its
+// components go away. It moves the focus with Tab and Shift+Tab for controls that do not take Tab.
 
 #include <windows.h>
 
 #include <string>
 
 #include "platform/win32/gdi_object.hpp"
-#include "widgets/win32/window.hpp"
+#include "widgets/win32/control.hpp"
 
 namespace tips::widgets {
 
@@ -23,16 +24,19 @@ struct TFormLayout {
     DWORD style = WS_OVERLAPPEDWINDOW;
 };
 
-class TForm : public TWindow {
+class TForm : public TWinControl {
 public:
-    HFONT Font() const { return font_.get(); }
+    TForm() : TWinControl(nullptr) {}
+
+    bool PreTranslateMessage(const MSG& message) override;
+
+    // Moves the focus to the next (or previous) tab stop after the focused control, wrapping round.
+    void SelectNext(bool forward);
 
 protected:
-    // Makes the (hidden) window, runs LayoutLoaded and then FormCreate.
+    // Makes the (hidden) window and its controls, runs LayoutLoaded and then FormCreate.
     void CreateForm(const TFormLayout& layout);
 
-    // Post-load hook: every component the form holds gets its LayoutLoaded here.
-    virtual void LayoutLoaded() {}
     virtual void FormCreate() {}
 
 private:

@@ -30,6 +30,10 @@ void TWindow::RegisterClassOnce(const TWindowParams& params) {
 }
 
 void TWindow::CreateHandle(const TWindowParams& params) {
+    if (params.systemClass) {
+        CreateSubclassedHandle(params);
+        return;
+    }
     RegisterClassOnce(params);
     // The object is attached in WM_NCCREATE, so even the creation messages reach WndProc.
     const HWND hwnd = CreateWindowExA(params.exStyle, params.className.c_str(), params.text.c_str(), params.style,
@@ -37,6 +41,23 @@ void TWindow::CreateHandle(const TWindowParams& params) {
                                       params.menuOrId, GetModuleHandleA(nullptr), this);
     if (!hwnd) throw std::runtime_error("Error creating window " + params.className);
     handle_ = hwnd;
+}
+
+void TWindow::CreateSubclassedHandle(const TWindowParams& params) {
+    const HWND hwnd = CreateWindowExA(params.exStyle, params.className.c_str(), params.text.c_str(), params.style,
+                                      params.left, params.top, params.width, params.height, params.parent,
+                                      params.menuOrId, GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd) throw std::runtime_error("Error creating window " + params.className);
+    handle_ = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    classProcedure_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindow::WindowProc)));
+}
+
+TWindow* TWindow::FromHandle(HWND hwnd) {
+    if (!hwnd) return nullptr;
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) != &TWindow::WindowProc) return nullptr;
+    return reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
 void TWindow::DestroyHandle() {
@@ -60,6 +81,7 @@ SIZE TWindow::ClientSize() const {
 }
 
 LRESULT TWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (classProcedure_) return CallWindowProcA(classProcedure_, handle_, message, wParam, lParam);
     return DefWindowProcA(handle_, message, wParam, lParam);
 }
 
@@ -81,6 +103,10 @@ LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         Application().HandleException(std::runtime_error("Unknown error"));
     }
     if (message == WM_NCDESTROY) {
+        if (window->classProcedure_) {
+            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(window->classProcedure_));
+            window->classProcedure_ = nullptr;
+        }
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         window->handle_ = nullptr;
     }

@@ -23,6 +23,9 @@ struct TWindowParams {
     UINT classStyle = CS_DBLCLKS;
     HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     HCURSOR cursor = LoadCursor(nullptr, IDC_ARROW);
+    // An existing Windows class (such as "EDIT"): the window is subclassed, and what WndProc does not
+    // handle goes to the class's own procedure.
+    bool systemClass = false;
 };
 
 class TWindow {
@@ -41,6 +44,13 @@ public:
     // Client size in pixels.
     SIZE ClientSize() const;
 
+    // The object of one of our windows, or nullptr for a window that is not ours.
+    static TWindow* FromHandle(HWND hwnd);
+
+    // Sees a message of the loop before it is translated and dispatched, when this is the top-level
+    // window of the message's target; answers true when it consumed the message.
+    virtual bool PreTranslateMessage(const MSG& /*message*/) { return false; }
+
 protected:
     void CreateHandle(const TWindowParams& params);
     void DestroyHandle();
@@ -51,8 +61,10 @@ protected:
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static void RegisterClassOnce(const TWindowParams& params);
+    void CreateSubclassedHandle(const TWindowParams& params);
 
     HWND handle_ = nullptr;
+    WNDPROC classProcedure_ = nullptr;  // of a subclassed Windows class
 };
 
 }  // namespace tips::widgets
