@@ -16,3 +16,12 @@ inline constexpr const char* kMainCaption =
 inline constexpr const char* kTipsFileName = "trucos.dat";
 
 }  // namespace tips::app
+
+namespace tips::app {
+
+// Menu, search and status texts of the main window.
+inline constexpr const char* kMenuEdicion = "Edici\xF3n";
+inline constexpr const char* kTituloCaption = "T\xEDtulo";
+inline constexpr const char* kSortedByPrefix = "Ordenado por ";
+
+}  // namespace tips::app

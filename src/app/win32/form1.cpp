@@ -10,22 +10,105 @@
 #include "widgets/win32/application.hpp"
 
 namespace tips::app {
+namespace {
 
-TForm1::TForm1(std::string executablePath) : executablePath_(std::move(executablePath)) {
-    widgets::TFormLayout layout;
-    layout.className = "TForm1";
-    layout.caption = kMainCaption;
-    layout.width = 687;
-    layout.height = 443;
-    layout.centerOnScreen = true;
+using widgets::TMenuItem;
+using widgets::TShortCut;
 
+TMenuItem Item(const char* name, const char* caption, TShortCut shortCut = 0) {
+    return TMenuItem{name, caption, shortCut, nullptr, {}};
+}
+
+TMenuItem Menu(const char* name, const char* caption, std::vector<TMenuItem> items) {
+    return TMenuItem{name, caption, 0, nullptr, std::move(items)};
+}
+
+// The menu bar; the items' commands are wired up by the window.
+std::vector<TMenuItem> MainMenuItems() {
+    return {
+        Menu("Archivo1", "&Archivo", {Item("Nuevo1", "&Nuevo"), Item("Imprimir1", "&Imprimir"), Item("Salir1", "&Salir")}),
+        Menu("Edicin1", kMenuEdicion,
+             {Item("Cortar1", "Cortar", 16472), Item("Copiar1", "Copiar", 16451), Item("Pegar1", "Pegar", 16470),
+              Item("N2", "-"), Item("PegarTodo1", "Seleccionar Todo", 16449), Item("N3", "-"),
+              Item("Borrar1", "Borrar", 16430), Item("N4", "-"), Item("Deshacer2", "Deshacer", 16474),
+              Item("Rehacer2", "Rehacer")}),
+        Menu("Ayuda1", "Ayuda", {Item("Acercade1", "Acerca de ..")}),
+    };
+}
+
+}  // namespace
+
+TForm1::TForm1(std::string executablePath) : MainMenu1(MainMenuItems()), executablePath_(std::move(executablePath)) {
     // The skin the executable carries is part of the window's stored layout: it is decoded first.
     SkinSource1.OnShowMessage = [](const std::string& text) {
         MessageBoxA(nullptr, text.c_str(), widgets::Application().Title().c_str(), MB_OK);
     };
     SkinSource1.ReadSkinStream(skin::EmbeddedSkinStream());
 
+    PlaceControls();
+
+    widgets::TFormLayout layout;
+    layout.className = "TForm1";
+    layout.caption = kMainCaption;
+    layout.width = 687;
+    layout.height = 443;
+    layout.centerOnScreen = true;
+    layout.menu = &MainMenu1;
     CreateForm(layout);
+}
+
+// The stored layout: only what differs from each control's defaults.
+void TForm1::PlaceControls() {
+    using widgets::TAlign;
+    using namespace widgets;
+
+    PnlToolbar.Name = "PnlToolbar";
+    PnlToolbar.SetBounds(8, -2, 121, 27);
+    PnlToolbar.BevelOuter = TPanelBevel::bvNone;
+    PnlToolbar.SetTabOrder(0);
+
+    PnlSplitter.Name = "PnlSplitter";
+    PnlSplitter.SetBounds(0, 0, 6, 32);
+    PnlSplitter.SetAlign(TAlign::alLeft);
+    PnlSplitter.BevelOuter = TPanelBevel::bvNone;
+    PnlSplitter.Cursor = LoadCursor(nullptr, IDC_SIZEWE);
+    PnlSplitter.SetTabOrder(2);
+
+    StatusBar1.Name = "StatusBar1";
+    StatusBar1.SetBounds(0, 424, 687, 19);
+    StatusBar1.SetAlign(TAlign::alBottom);
+    StatusBar1.SetPanelWidths({100, 50});
+    StatusBar1.SetTabOrder(1);
+
+    ExtSplitterPanel1.Name = "ExtSplitterPanel1";
+    ExtSplitterPanel1.SetBounds(0, 32, 687, 392);
+    ExtSplitterPanel1.SetAlign(TAlign::alBottom);
+    ExtSplitterPanel1.SetAnchors(kAllAnchors);
+    ExtSplitterPanel1.BevelOuter = TPanelBevel::bvNone;
+    ExtSplitterPanel1.SetTabOrder(3);
+
+    ExtSplitterPane1.Name = "ExtSplitterPane1";
+    ExtSplitterPane1.SetBounds(0, 0, 304, 392);
+    ExtSplitterPane1.BevelOuter = TPanelBevel::bvLowered;
+    ExtSplitterPane2.Name = "ExtSplitterPane2";
+    ExtSplitterPane2.SetBounds(314, 0, 373, 392);
+    ExtSplitterPane2.BevelOuter = TPanelBevel::bvLowered;
+    ExtSplitterPane2.SetTabOrder(1);
+
+    radio1.Name = "radio1";
+    radio1.SetBounds(0, 0, 129, 33);
+    radio1.SetCaption("Buscar por");
+    radio1.Columns = 2;
+    radio1.SetItems({"Cat.", kTituloCaption});
+    radio1.SetItemIndex(1);
+    radio1.SetTabOrder(1);
+    radio1.OnClick = [this](TRadioGroup& sender) { radio1Click(sender); };
+
+    Edit1.Name = "Edit1";
+    Edit1.SetBounds(134, 9, 161, 21);
+    Edit1.SetAnchors(akLeft | akTop | akRight);
+    Edit1.SetTabOrder(2);
+    Edit1.OnChange = [this](TEdit& sender) { Edit1Change(sender); };
 }
 
 TForm1::~TForm1() {
@@ -54,6 +137,26 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormDestroy() { tipsFile_.Save(tbTrucos, TipsFilePath(executablePath_)); }
+
+void TForm1::Edit1Change(widgets::TEdit& sender) {
+    const std::string text = sender.Text();
+    if (text.empty()) return;
+    tbTrucos.Locate(tbTrucos.SortedField(), text,
+                    store::TLocateOption::loCaseInsensitive | store::TLocateOption::loPartialKey);
+}
+
+void TForm1::radio1Click(widgets::TRadioGroup& sender) {
+    switch (sender.ItemIndex()) {
+        case 0:
+            tbTrucos.SetSortedField("Categoria");
+            break;
+        case 1:
+            tbTrucos.SetSortedField("Descripcion");
+            break;
+        default:
+            break;
+    }
+}
 
 LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {

@@ -10,7 +10,12 @@
 #include "store/data_source.hpp"
 #include "store/memory_table.hpp"
 #include "store/tips_fields.hpp"
+#include "widgets/win32/edit_box.hpp"
 #include "widgets/win32/form.hpp"
+#include "widgets/win32/main_menu.hpp"
+#include "widgets/win32/panel.hpp"
+#include "widgets/win32/radio_group.hpp"
+#include "widgets/win32/status_bar.hpp"
 
 namespace tips::app {
 
@@ -22,17 +27,32 @@ public:
 
     static std::string RunningExecutablePath();
 
-    // The window's components, by their names.
+    // The window's components, by their names. Parents come before their children.
     store::TMemoryTable tbTrucos{"tbTrucos", platform::UserDefaultCollator()};
     const store::TTipsFields tbTrucosFields = store::CreateTipsFields(tbTrucos);
     store::TDataSource dsTrucos{&tbTrucos};
     skin::TSkinSource SkinSource1;
+    widgets::TMainMenu MainMenu1;
+
+    widgets::TPanel PnlToolbar{this};
+    widgets::TPanel PnlSplitter{this};
+    widgets::TStatusBar StatusBar1{this};
+    widgets::TPanel ExtSplitterPanel1{this};
+    widgets::TPanel ExtSplitterPane1{&ExtSplitterPanel1};
+    widgets::TPanel ExtSplitterPane2{&ExtSplitterPanel1};
+    widgets::TRadioGroup radio1{&ExtSplitterPane1};
+    widgets::TEdit Edit1{&ExtSplitterPane1};
+
+    // Handlers of the browsing controls.
+    void Edit1Change(widgets::TEdit& sender);
+    void radio1Click(widgets::TRadioGroup& sender);
 
 protected:
     void FormCreate() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void PlaceControls();
     void FormDestroy();
 
     std::string executablePath_;

@@ -7,7 +7,7 @@ namespace tips::widgets {
 
 void TForm::CreateForm(const TFormLayout& layout) {
     RECT frame{0, 0, layout.width, layout.height};
-    if (!layout.outerSize) AdjustWindowRectEx(&frame, layout.style, FALSE, 0);
+    if (!layout.outerSize) AdjustWindowRectEx(&frame, layout.style, layout.menu != nullptr, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
 
@@ -17,6 +17,8 @@ void TForm::CreateForm(const TFormLayout& layout) {
     params.style = layout.style | WS_CLIPCHILDREN;
     params.width = width;
     params.height = height;
+    menu_ = layout.menu;
+    if (menu_) params.menuOrId = menu_->Handle();
     if (layout.centerOnScreen) {
         params.left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
         params.top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
@@ -31,6 +33,16 @@ void TForm::CreateForm(const TFormLayout& layout) {
 
     LayoutLoaded();
     FormCreate();
+}
+
+LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && lParam == 0 && HIWORD(wParam) == 0 && menu_) {
+        if (TMenuItem* item = menu_->FromCommand(LOWORD(wParam)); item && item->OnClick) {
+            item->OnClick(*item);
+            return 0;
+        }
+    }
+    return TWinControl::WndProc(message, wParam, lParam);
 }
 
 bool TForm::PreTranslateMessage(const MSG& message) {

@@ -9,6 +9,7 @@
 
 #include "platform/win32/gdi_object.hpp"
 #include "widgets/win32/control.hpp"
+#include "widgets/win32/main_menu.hpp"
 
 namespace tips::widgets {
 
@@ -22,6 +23,7 @@ struct TFormLayout {
     std::string fontName = "MS Sans Serif";
     int fontHeight = -11;  // negative: character height in pixels
     DWORD style = WS_OVERLAPPEDWINDOW;
+    TMainMenu* menu = nullptr;  // the menu bar, kept alive by the form's owner
 };
 
 class TForm : public TWinControl {
@@ -39,7 +41,10 @@ protected:
 
     virtual void FormCreate() {}
 
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
+    TMainMenu* menu_ = nullptr;
     platform::TFontHandle font_;
 };
 

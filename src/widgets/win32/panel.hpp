@@ -1,0 +1,25 @@
+#pragma once
+// A plain container: button-face background, optionally a raised or lowered one-pixel bevel.
+
+#include "widgets/win32/control.hpp"
+
+namespace tips::widgets {
+
+enum class TPanelBevel { bvNone, bvLowered, bvRaised };
+
+class TPanel : public TWinControl {
+public:
+    explicit TPanel(TWinControl* parent) : TWinControl(parent) {}
+
+    TPanelBevel BevelOuter = TPanelBevel::bvRaised;
+    HCURSOR Cursor = nullptr;   // the mouse cursor over the panel; the arrow when null
+
+protected:
+    void CreateParams(TWindowParams& params) override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Paint();
+};
+
+}  // namespace tips::widgets
