@@ -2,72 +2,23 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/app_texts.hpp"
 #include "app/win32/form1.hpp"
+#include "main_window_fixture.hpp"
 #include "platform/collator.hpp"
 #include "store/memory_table.hpp"
 #include "store/tips_fields.hpp"
-#include "widgets/win32/application.hpp"
 
 namespace {
 
 using tips::app::TForm1;
-
-std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void Write(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-std::string FileWith(std::initializer_list<const char*> titles) {
-    tips::store::TMemoryTable table("tbTrucos", tips::platform::UserDefaultCollator());
-    const auto fields = tips::store::CreateTipsFields(table);
-    table.Open();
-    for (const char* title : titles) {
-        table.Append();
-        fields.Categoria->SetAsString("Ficheros");
-        fields.Descripcion->SetAsString(title);
-        fields.Truco->SetAsString("Open \"x.txt\" For Input As #1\r\nClose #1");
-        table.Post();
-    }
-    return table.SaveToBytes();
-}
-
-// A private directory standing in for the executable's own.
-class MainWindow : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        dir_ = std::string(temp) + "tips-form1-" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        CreateDirectoryA(dir_.c_str(), nullptr);
-        DeleteFileA(TipsFile().c_str());
-        RemoveDirectoryA(TipsFile().c_str());
-        tips::widgets::Application().SetTitle(tips::app::kApplicationTitle);
-        tips::widgets::Application().SetErrorBox([this](const std::string& text, const std::string& caption) {
-            boxes_.emplace_back(text, caption);
-        });
-    }
-    void TearDown() override {
-        tips::widgets::Application().SetErrorBox(nullptr);
-        RemoveDirectoryA(TipsFile().c_str());
-        DeleteFileA(TipsFile().c_str());
-        RemoveDirectoryA(dir_.c_str());
-    }
-
-    std::string Executable() const { return dir_ + "\\tips.exe"; }
-    std::string TipsFile() const { return dir_ + "\\trucos.dat"; }
-
-    std::string dir_;
-    std::vector<std::pair<std::string, std::string>> boxes_;
-};
+using tips_test::FileWith;
+using tips_test::MainWindow;
+using tips_test::Read;
+using tips_test::Write;
 
 TEST_F(MainWindow, HasItsCaptionAndClientSize) {
     TForm1 form(Executable());

@@ -4,20 +4,16 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
+#include "main_window_fixture.hpp"
 #include "platform/collator.hpp"
 #include "store/memory_table.hpp"
 #include "store/tips_fields.hpp"
 
 namespace {
 
-std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using tips_test::Read;
 
 struct FindMainWindow {
     DWORD processId;
