@@ -1,0 +1,223 @@
+#include "widgets/win32/speed_button.hpp"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace tips::widgets {
+
+namespace {
+
+void EnsureTooltipClass() {
+    static const bool registered = [] {
+        INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
+        return InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)registered;
+}
+
+// A pixel of a 32-bit top-down DIB: blue in the low byte.
+std::uint32_t DibPixel(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+    return static_cast<std::uint32_t>(b) | static_cast<std::uint32_t>(g) << 8 | static_cast<std::uint32_t>(r) << 16;
+}
+
+}  // namespace
+
+TSpeedButton::TSpeedButton(TWinControl* parent) : TWinControl(parent) {}
+
+TSpeedButton::~TSpeedButton() { DestroyTooltip(); }
+
+void TSpeedButton::SetGlyph(const skin::Image& glyph) {
+    glyph_ = glyph;
+    Changed();
+}
+
+void TSpeedButton::SetNumGlyphs(int count) {
+    const int clamped = std::clamp(count, 1, 4);
+    if (clamped == numGlyphs_) return;
+    numGlyphs_ = clamped;
+    Changed();
+}
+
+void TSpeedButton::SetHint(const std::string& hint) {
+    if (hint == hint_) return;
+    hint_ = hint;
+    UpdateTooltip();
+}
+
+void TSpeedButton::SetShowHint(bool show) {
+    if (show == showHint_) return;
+    showHint_ = show;
+    UpdateTooltip();
+}
+
+void TSpeedButton::CreateParams(TWindowParams& params) {
+    TWinControl::CreateParams(params);
+    params.className = "TSpeedButton";
+    params.background = nullptr;  // the button paints all of itself
+}
+
+void TSpeedButton::CreateWnd() {
+    TWinControl::CreateWnd();
+    state_.SetEnabled(Enabled());  // SetEnabled before the window existed sent no WM_ENABLE
+    UpdateTooltip();
+}
+
+bool TSpeedButton::PointInside(LPARAM lParam) const {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    return PtInRect(&client, point) != FALSE;
+}
+
+void TSpeedButton::Changed() {
+    if (HandleAllocated()) InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+LRESULT TSpeedButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_MOUSEMOVE: {
+            if (!trackingLeave_) {
+                TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, Handle(), 0};
+                trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+            }
+            const TButtonLook before = state_.Look();
+            state_.MouseMove(PointInside(lParam));
+            if (state_.Look() != before) Changed();
+            break;
+        }
+        case WM_MOUSELEAVE:
+            trackingLeave_ = false;
+            state_.MouseLeave();
+            Changed();
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:  // a quick second click is a click of its own
+            if (state_.MouseDown(PointInside(lParam))) {
+                SetCapture(Handle());
+                Changed();
+            }
+            return 0;
+        case WM_LBUTTONUP: {
+            const bool click = state_.MouseUp(PointInside(lParam));
+            if (GetCapture() == Handle()) ReleaseCapture();
+            // Show the button up again before the click's handler runs (it may open a modal window).
+            Changed();
+            UpdateWindow(Handle());
+            if (click && OnClick) OnClick(*this);
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != Handle() && state_.Pressed()) {
+                state_.CancelPress();
+                Changed();
+            }
+            return 0;
+        case WM_MOUSEACTIVATE:
+            // Activate the form if need be, but leave the keyboard focus where it is.
+            return MA_ACTIVATE;
+        case WM_SETFOCUS:
+            // The button never keeps the focus: give it back to the window that had it.
+            if (const HWND previous = reinterpret_cast<HWND>(wParam); previous && IsWindow(previous)) ::SetFocus(previous);
+            return 0;
+        case WM_ENABLE:
+            state_.SetEnabled(wParam != 0);
+            Changed();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            const HDC dc = BeginPaint(Handle(), &paint);
+            Paint(dc);
+            EndPaint(Handle(), &paint);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_DESTROY:
+            DestroyTooltip();
+            break;
+        default:
+            break;
+    }
+    return TWinControl::WndProc(message, wParam, lParam);
+}
+
+void TSpeedButton::Paint(HDC dc) const {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    switch (state_.Look()) {
+        case TButtonLook::blRaised: DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT); break;
+        case TButtonLook::blSunken: DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT); break;
+        case TButtonLook::blFlat: break;
+    }
+    PaintGlyph(dc, client);
+}
+
+void TSpeedButton::PaintGlyph(HDC dc, const RECT& client) const {
+    if (glyph_.Empty()) return;
+    const int width = glyph_.Width() / numGlyphs_;
+    const int height = glyph_.Height();
+    if (width <= 0) return;
+    const bool sunken = state_.Look() == TButtonLook::blSunken;
+    const int index = GlyphImageIndex(numGlyphs_, IsWindowEnabled(Handle()) != FALSE, sunken);
+    const platform::TViewRect place = GlyphPlacement({client.right - client.left, client.bottom - client.top},
+                                                     {width, height}, sunken);
+
+    // The image with its transparent pixels in the button's face colour.
+    const skin::Rgb transparent = glyph_.At(0, height - 1);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const std::uint32_t facePixel = DibPixel(GetRValue(face), GetGValue(face), GetBValue(face));
+    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const skin::Rgb c = glyph_.At(index * width + x, y);
+            pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] =
+                c == transparent ? facePixel : DibPixel(c.r, c.g, c.b);
+        }
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc, place.Left, place.Top, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
+                      static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+}
+
+void TSpeedButton::UpdateTooltip() {
+    if (!HandleAllocated()) return;
+    if (!showHint_ || hint_.empty()) {
+        DestroyTooltip();
+        return;
+    }
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V1_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = Handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(Handle());
+    tool.lpszText = const_cast<char*>(hint_.c_str());  // the tooltip keeps its own copy
+    if (tooltip_) {
+        SendMessageA(tooltip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+        return;
+    }
+    EnsureTooltipClass();
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    if (tooltip_) SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void TSpeedButton::DestroyTooltip() {
+    if (tooltip_) DestroyWindow(tooltip_);
+    tooltip_ = nullptr;
+}
+
+}  // namespace tips::widgets
