@@ -6,6 +6,7 @@
 
 #include "app/app_texts.hpp"
 #include "app/tips_file_path.hpp"
+#include "app/toolbar_glyphs.hpp"
 #include "skin/embedded_skin.hpp"
 #include "widgets/win32/application.hpp"
 
@@ -66,6 +67,18 @@ void TForm1::PlaceControls() {
     PnlToolbar.SetBounds(8, -2, 121, 27);
     PnlToolbar.BevelOuter = TPanelBevel::bvNone;
     PnlToolbar.SetTabOrder(0);
+    // The buttons' commands come with the editing commands; until then a click does nothing.
+    const auto placeButton = [](TSpeedButton& button, const char* name, int left, const char* hint, TToolbarGlyph glyph) {
+        button.Name = name;
+        button.SetBounds(left, 2, 25, 25);
+        button.SetHint(hint);
+        button.SetGlyph(skin::ReadBitmap(ToolbarGlyphBitmap(glyph)));
+        button.SetNumGlyphs(2);
+    };
+    placeButton(BtnPrint, "BtnPrint", 6, "Imprimir", TToolbarGlyph::tgPrint);
+    placeButton(BtnCut, "BtnCut", 39, "Cortar", TToolbarGlyph::tgCut);
+    placeButton(BtnCopy, "BtnCopy", 64, "Copiar", TToolbarGlyph::tgCopy);
+    placeButton(BtnPaste, "BtnPaste", 89, "Pegar", TToolbarGlyph::tgPaste);
 
     PnlSplitter.Name = "PnlSplitter";
     PnlSplitter.SetBounds(0, 0, 6, 32);

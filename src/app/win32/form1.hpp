@@ -15,6 +15,7 @@
 #include "widgets/win32/main_menu.hpp"
 #include "widgets/win32/panel.hpp"
 #include "widgets/win32/radio_group.hpp"
+#include "widgets/win32/speed_button.hpp"
 #include "widgets/win32/status_bar.hpp"
 
 namespace tips::app {
@@ -35,6 +36,10 @@ public:
     widgets::TMainMenu MainMenu1;
 
     widgets::TPanel PnlToolbar{this};
+    widgets::TSpeedButton BtnPrint{&PnlToolbar};
+    widgets::TSpeedButton BtnCut{&PnlToolbar};
+    widgets::TSpeedButton BtnCopy{&PnlToolbar};
+    widgets::TSpeedButton BtnPaste{&PnlToolbar};
     widgets::TPanel PnlSplitter{this};
     widgets::TStatusBar StatusBar1{this};
     widgets::TPanel ExtSplitterPanel1{this};
