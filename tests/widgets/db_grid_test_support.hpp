@@ -1,0 +1,96 @@
+#pragma once
+// A grid on a real tips table: the table "tbTrucos" with its fields, a data source, and a grid core with
+// the two columns of the main window, five whole rows high.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/collator.hpp"
+#include "store/data_source.hpp"
+#include "store/memory_table.hpp"
+#include "store/tips_fields.hpp"
+#include "widgets/db_grid_core.hpp"
+
+namespace tips::widgets::testing {
+
+// Orders by bytes, folding ASCII letters when asked to ignore case.
+class TByteCollator final : public platform::TCollator {
+public:
+    int Compare(std::string_view a, std::string_view b, bool ignoreCase) const override {
+        a = a.substr(0, a.find('\0'));
+        b = b.substr(0, b.find('\0'));
+        const auto fold = [ignoreCase](char c) {
+            auto u = static_cast<unsigned char>(c);
+            return ignoreCase && u >= 'a' && u <= 'z' ? static_cast<unsigned char>(u - 32) : u;
+        };
+        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+            if (fold(a[i]) != fold(b[i])) return fold(a[i]) < fold(b[i]) ? -1 : 1;
+        }
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    }
+};
+
+struct TGridTip {
+    std::optional<std::string> categoria;
+    std::optional<std::string> descripcion;
+};
+
+inline constexpr int kTextHeight = 13;                 // MS Sans Serif 8 point
+inline constexpr int kRowHeight = kTextHeight + 4;     // with its line
+inline constexpr int kTitleHeight = kTextHeight + 5;   // with its line
+inline constexpr int kGridRows = 5;
+
+class TGridOnTips {
+public:
+    explicit TGridOnTips(const std::vector<TGridTip>& tips, bool sorted = true) {
+        table.Open();
+        for (const auto& tip : tips) {
+            table.Append();
+            if (tip.categoria) fields.Categoria->SetAsString(*tip.categoria);
+            if (tip.descripcion) fields.Descripcion->SetAsString(*tip.descripcion);
+            table.Post();
+        }
+        if (sorted) table.SetSortedField("Descripcion");
+        table.First();
+        grid.Columns().Add("Categoria", 68);
+        grid.Columns().Add("Descripcion", 190);
+        grid.ColumnsChanged();
+        grid.SetTextHeights(kTextHeight, kTextHeight);
+        grid.SetClientSize({300, kTitleHeight + kGridRows * kRowHeight});
+        grid.SetDataSource(&source);
+        grid.SetFocused(true);
+    }
+    static std::vector<TGridTip> Titles(const std::vector<std::string>& titles) {
+        std::vector<TGridTip> tips;
+        for (const auto& title : titles) tips.push_back({"Cat", title});
+        return tips;
+    }
+
+    void Type(std::string_view text) {
+        for (const char c : text) grid.KeyPress(c);
+    }
+    bool Press(TGridKey key, TShiftState shift = 0) { return grid.KeyDown(key, shift); }
+    // Goes to a row (0-based) by the table, as the search box would, with the top row left at 0.
+    void GoToRecord(int index) {
+        table.First();
+        table.MoveBy(index);
+    }
+
+    std::vector<std::string> StoredTitles() const {
+        std::vector<std::string> titles;
+        for (int i = 0; i < table.RecordCount(); ++i) titles.push_back(table.StoredValue(i, *fields.Descripcion).value_or("<null>"));
+        return titles;
+    }
+    std::string ShownTitle(int row) const { return grid.CellText(row, 1); }
+    int ActiveRow() const { return grid.Rows().ActiveRow(); }
+
+    TByteCollator collator;
+    store::TMemoryTable table{"tbTrucos", collator};
+    store::TTipsFields fields = store::CreateTipsFields(table);
+    store::TDataSource source{&table};
+    TDBGridCore grid;
+};
+
+}  // namespace tips::widgets::testing
