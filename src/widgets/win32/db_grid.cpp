@@ -1,0 +1,304 @@
+// TDBGrid: messages, focus, the cell editor's edit box and the scroll bar. Drawing is TDBGridPainter's.
+
+#include "widgets/win32/db_grid.hpp"
+
+#include "widgets/win32/db_grid_painter.hpp"
+
+namespace tips::widgets {
+
+using platform::TSelectObject;
+
+namespace {
+
+// A window's device context for measuring, released on exit.
+class TWindowDC {
+public:
+    explicit TWindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    TWindowDC(const TWindowDC&) = delete;
+    TWindowDC& operator=(const TWindowDC&) = delete;
+    ~TWindowDC() { ReleaseDC(window_, dc_); }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// A memory device context with a bitmap of the window's size: the grid is drawn there and copied at once.
+class TBufferDC {
+public:
+    TBufferDC(HDC target, SIZE size)
+        : dc_(CreateCompatibleDC(target)), bitmap_(CreateCompatibleBitmap(target, size.cx, size.cy)),
+          previous_(SelectObject(dc_, bitmap_.get())) {}
+    TBufferDC(const TBufferDC&) = delete;
+    TBufferDC& operator=(const TBufferDC&) = delete;
+    ~TBufferDC() {
+        SelectObject(dc_, previous_);
+        DeleteDC(dc_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
+    platform::TBitmapHandle bitmap_;
+    HGDIOBJ previous_;
+};
+
+int TextHeight(HDC dc, HFONT font) {
+    const TSelectObject select(dc, font);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    return metrics.tmHeight;
+}
+
+bool SameForm(HWND a, HWND b) { return a && b && GetAncestor(a, GA_ROOT) == GetAncestor(b, GA_ROOT); }
+
+}  // namespace
+
+TDBGrid::TDBGrid(TWinControl* parent) : TWinControl(parent) {
+    SetTabStop(true);
+    ownTitleFont_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
+    core_.SetView(this);
+    core_.OnTitleClick = [this](int column) {
+        if (OnTitleClick) OnTitleClick(*this, core_.Columns()[column]);
+    };
+}
+
+TDBGrid::~TDBGrid() {
+    // Nothing the windows say while they go away may reach the table or the handlers any more.
+    destroying_ = true;
+    core_.SetView(nullptr);
+    core_.OnTitleClick = nullptr;
+    cellEdit_.Destroy();
+    DestroyHandle();
+}
+
+TColumn& TDBGrid::AddColumn(const std::string& fieldName, int width, const std::string& title) {
+    auto& column = core_.Columns().Add(fieldName, width);
+    if (!title.empty()) column.SetTitle(title);
+    core_.ColumnsChanged();
+    return column;
+}
+
+void TDBGrid::SetTitleFont(HFONT font) {
+    titleFont_ = font;
+    if (HandleAllocated()) MeasureFonts();
+}
+
+void TDBGrid::CreateParams(TWindowParams& params) {
+    TWinControl::CreateParams(params);
+    params.className = "TDBGrid";
+    params.style |= WS_VSCROLL;
+    params.exStyle |= WS_EX_CLIENTEDGE;
+    params.background = nullptr;   // every pixel is painted
+}
+
+void TDBGrid::CreateWnd() {
+    cellEdit_.CreateIn(Handle(), Font());
+    MeasureFonts();
+    const SIZE size = ClientSize();
+    core_.SetClientSize({size.cx, size.cy});
+    UpdateScrollBar();
+}
+
+void TDBGrid::MeasureFonts() {
+    const TWindowDC dc(Handle());
+    core_.SetTextHeights(TextHeight(dc.get(), Font()), TextHeight(dc.get(), TitleFont()));
+}
+
+// ---- What the core asks for ---------------------------------------------------------------------------
+
+void TDBGrid::GridChanged() {
+    if (!HandleAllocated() || destroying_) return;
+    InvalidateRect(Handle(), nullptr, FALSE);
+    UpdateScrollBar();
+}
+
+void TDBGrid::CellEditorChanged() {
+    if (!HandleAllocated() || destroying_) return;
+    const auto& editor = core_.CellEditor();
+    if (!editor.IsOpen()) {
+        cellEdit_.Hide();
+        return;
+    }
+    const auto cell = core_.CellEditorRect();
+    const RECT rect{cell.Left, cell.Top, cell.Right, cell.Bottom};
+    cellEdit_.Show(rect, editor.Text(), editor.MaxLength(), editor.AllSelected(), hasFocus_);
+}
+
+void TDBGrid::UpdateScrollBar() {
+    const auto info = core_.ScrollInfo();
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
+    scroll.nMin = info.Min;
+    scroll.nMax = info.Max;
+    scroll.nPage = static_cast<UINT>(info.Page);
+    scroll.nPos = info.Position;
+    SetScrollInfo(Handle(), SB_VERT, &scroll, TRUE);
+}
+
+// ---- Keys and the cell editor's edit box --------------------------------------------------------------
+
+bool TDBGrid::HandleKey(WORD key, TShiftState shift) {
+    if (OnKeyDown) OnKeyDown(*this, key, shift);
+    if (key == 0) return true;
+    return core_.KeyDown(key, shift);
+}
+
+bool TDBGrid::CellEditKeyDown(WORD key, TShiftState shift) { return HandleKey(key, shift); }
+
+bool TDBGrid::CellEditWantsTab() const { return (core_.Options() & dgTabs) != 0; }
+
+void TDBGrid::CellEditFocusChanged(bool gained, HWND other) {
+    if (destroying_ || Inside(other)) return;
+    if (gained) {
+        Entered(other);
+    } else {
+        Left(other);
+    }
+}
+
+void TDBGrid::EditTextChanged() {
+    if (core_.EditorTextChanged(cellEdit_.EditText())) return;
+    // Refused or cut: the box shows what the cell holds.
+    const auto& text = core_.CellEditor().Text();
+    cellEdit_.SetEditText(text);
+    SendMessageA(cellEdit_.Handle(), EM_SETSEL, text.size(), static_cast<LPARAM>(text.size()));
+}
+
+// ---- Focus ----------------------------------------------------------------------------------------
+
+void TDBGrid::Entered(HWND from) {
+    hasFocus_ = true;
+    core_.SetFocused(true);
+    if (SameForm(from, Handle()) && OnEnter) OnEnter(*this);
+}
+
+void TDBGrid::Left(HWND to) {
+    hasFocus_ = false;
+    core_.SetFocused(false);
+    // Only a move to another control of the form leaves the grid; an error box or another program does not.
+    if (!SameForm(to, Handle())) return;
+    core_.Exit();
+    if (OnExit) OnExit(*this);
+}
+
+// ---- Messages -------------------------------------------------------------------------------------
+
+void TDBGrid::Paint(HDC dc) const {
+    TDBGridPainter(core_, Font(), TitleFont()).Paint(dc, ClientSize());
+}
+
+void TDBGrid::PaintBuffered(HDC dc, const RECT& area) const {
+    const SIZE size = ClientSize();
+    if (size.cx <= 0 || size.cy <= 0) return;
+    const TBufferDC buffer(dc, size);
+    Paint(buffer.get());
+    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.get(), area.left, area.top,
+           SRCCOPY);
+}
+
+void TDBGrid::HandleScroll(WORD code) {
+    switch (code) {
+        case SB_LINEUP: core_.Scroll(TGridScroll::LineUp); break;
+        case SB_LINEDOWN: core_.Scroll(TGridScroll::LineDown); break;
+        case SB_PAGEUP: core_.Scroll(TGridScroll::PageUp); break;
+        case SB_PAGEDOWN: core_.Scroll(TGridScroll::PageDown); break;
+        case SB_TOP: core_.Scroll(TGridScroll::Top); break;
+        case SB_BOTTOM: core_.Scroll(TGridScroll::Bottom); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: {
+            SCROLLINFO scroll{};
+            scroll.cbSize = sizeof scroll;
+            scroll.fMask = SIF_TRACKPOS;
+            GetScrollInfo(Handle(), SB_VERT, &scroll);
+            core_.Scroll(TGridScroll::Thumb, scroll.nTrackPos);
+            break;
+        }
+        default: break;
+    }
+}
+
+LRESULT TDBGrid::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (destroying_) return TWinControl::WndProc(message, wParam, lParam);
+    const int x = static_cast<short>(LOWORD(lParam));
+    const int y = static_cast<short>(HIWORD(lParam));
+    switch (message) {
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            const HDC dc = BeginPaint(Handle(), &paint);
+            PaintBuffered(dc, paint.rcPaint);
+            EndPaint(Handle(), &paint);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_SIZE:
+            core_.SetClientSize({LOWORD(lParam), HIWORD(lParam)});
+            break;
+        case WM_SETFONT:
+            cellEdit_.SetFont(reinterpret_cast<HFONT>(wParam));
+            MeasureFonts();
+            return 0;
+        case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS | (CellEditWantsTab() ? DLGC_WANTTAB : 0);
+        case WM_KEYDOWN:
+            if (HandleKey(static_cast<WORD>(wParam), KeyboardShiftState())) return 0;
+            break;
+        case WM_CHAR:
+            core_.KeyPress(static_cast<char>(wParam));
+            return 0;
+        case WM_SETFOCUS:
+            if (!Inside(reinterpret_cast<HWND>(wParam))) Entered(reinterpret_cast<HWND>(wParam));
+            return 0;
+        case WM_KILLFOCUS:
+            if (!Inside(reinterpret_cast<HWND>(wParam))) Left(reinterpret_cast<HWND>(wParam));
+            return 0;
+        case WM_COMMAND:
+            if (lParam && reinterpret_cast<HWND>(lParam) == cellEdit_.Handle()) {
+                if (HIWORD(wParam) == EN_CHANGE && !cellEdit_.SettingText()) EditTextChanged();
+                return 0;
+            }
+            break;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {
+            const bool hadFocus = hasFocus_;
+            if (!hadFocus) SetFocus();
+            SetCapture(Handle());
+            core_.MouseDown(x, y, hadFocus);
+            return 0;
+        }
+        case WM_MOUSEMOVE:
+            if (GetCapture() == Handle()) core_.MouseMove(x, y);
+            return 0;
+        case WM_LBUTTONUP:
+            if (GetCapture() == Handle()) ReleaseCapture();
+            core_.MouseUp(x, y);
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT) {
+                POINT point{};
+                GetCursorPos(&point);
+                ScreenToClient(Handle(), &point);
+                if (core_.Resizing() || core_.Geometry().ColumnEdgeAt(point.x, point.y) >= 0) {
+                    SetCursor(LoadCursor(nullptr, IDC_SIZEWE));
+                    return TRUE;
+                }
+            }
+            break;
+        case WM_VSCROLL:
+            HandleScroll(LOWORD(wParam));
+            return 0;
+        case WM_MOUSEWHEEL:
+            core_.MouseWheel(GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
+            return 0;
+        default:
+            break;
+    }
+    return TWinControl::WndProc(message, wParam, lParam);
+}
+
+}  // namespace tips::widgets
