@@ -419,6 +419,21 @@ TEST(DBGridWindow, MarksTheCurrentRowByTheTablesState) {
     EXPECT_NE(picture.Pixel(cx - 2, (below.Top + below.Bottom) / 2 + 3), ink);
 }
 
+TEST(DBGridWindow, TitlesUseMSSansSerifOfEightPointAndRowsTheFontsHeight) {
+    TGridForm form(kTips);
+    LOGFONTA title{};
+    ASSERT_TRUE(GetObjectA(form.grid.TitleFont(), sizeof title, &title));
+    EXPECT_STREQ(title.lfFaceName, "MS Sans Serif");
+    EXPECT_EQ(title.lfHeight, -11);
+    const HDC dc = GetDC(form.grid.Handle());
+    const HGDIOBJ previous = SelectObject(dc, form.grid.Font());
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(form.grid.Handle(), dc);
+    EXPECT_EQ(form.grid.Core().Geometry().RowHeight(), metrics.tmHeight + 4);
+}
+
 // Set TIPS_GRID_PICTURE to a .bmp path to look at the grid with a cell being edited.
 TEST(DBGridWindow, SavesAPictureWhenAsked) {
     const char* path = std::getenv("TIPS_GRID_PICTURE");
