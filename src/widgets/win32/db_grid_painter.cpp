@@ -13,6 +13,7 @@ using platform::TSelectObject;
 namespace {
 
 constexpr int kTextIndent = 2;
+constexpr COLORREF kCellLineColour = 0xC0C0C0;   // silver, seen on any window colour
 
 RECT ToRect(const platform::TViewRect& rect) { return {rect.Left, rect.Top, rect.Right, rect.Bottom}; }
 
@@ -76,7 +77,7 @@ void TDBGridPainter::PaintRow(HDC dc, int offset, int row) const {
         const bool selected = current && column == grid_.SelectedIndex() && showSelection;
         CellText(dc, rect, grid_.CellText(row, column), GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW),
                  GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-        PaintLines(dc, rect, GetSysColor(COLOR_BTNFACE));
+        PaintLines(dc, rect, kCellLineColour);
     }
 }
 
