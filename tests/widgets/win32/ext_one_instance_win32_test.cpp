@@ -150,6 +150,12 @@ TEST(OneInstance, SecondCopyBringsTheFirstForwardAndQuits) {
     ASSERT_EQ(first.WaitForReport(), "previous=0");
     const HWND firstWindow = WaitForApplicationWindow(title);
     ASSERT_NE(firstWindow, nullptr);
+    // Another window in front of it first.
+    const HWND front = CreateWindowExA(0, "STATIC", "in front", WS_POPUP | WS_VISIBLE, 10, 10, 100, 50, nullptr,
+                                       nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(front, nullptr);
+    SetForegroundWindow(front);
+    ASSERT_EQ(GetForegroundWindow(), front);
 
     TProbe second(ProbePath(), title, temp + "probe_second.txt");
     ASSERT_TRUE(second.WaitForExit(kStartTimeoutMs));
@@ -157,6 +163,7 @@ TEST(OneInstance, SecondCopyBringsTheFirstForwardAndQuits) {
     EXPECT_EQ(second.WaitForReport(), "previous=1");
     EXPECT_TRUE(first.Running());
     EXPECT_EQ(GetForegroundWindow(), firstWindow);
+    DestroyWindow(front);
 }
 
 TEST(OneInstance, SameFileNameElsewhereIsTheSameProgramAndAnotherNameIsNot) {
