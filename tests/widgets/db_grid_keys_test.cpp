@@ -253,6 +253,14 @@ TEST(GridTyping, WithoutEditingInTheOptionsTheGridOnlyBrowses) {
     EXPECT_EQ(fixture.table.RecordCount(), 3);
 }
 
+TEST(GridLeaving, WithoutCancelOnExitAnUntouchedNewRowStays) {
+    TGridOnTips fixture(TGridOnTips::Titles(kThree));
+    fixture.grid.SetOptions(kDefaultDBGridOptions & ~dgCancelOnExit);
+    fixture.Press(kKeyInsert);
+    fixture.grid.Exit();
+    EXPECT_EQ(fixture.table.State(), TDataSetState::dsInsert);
+}
+
 TEST(GridKeysLeftAlone, AreReportedAsNotHandled) {
     TGridOnTips fixture(TGridOnTips::Titles(kThree));
     EXPECT_FALSE(fixture.Press(kKeyDelete, ssCtrl));   // the menu's

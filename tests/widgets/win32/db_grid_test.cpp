@@ -389,6 +389,15 @@ TEST(DBGridWindow, PaintsTitlesInButtonFaceAndCellsInWindowColours) {
     EXPECT_EQ(picture.Pixel(geometry.ColumnsRight() + 3, title.Top + 3), GetSysColor(COLOR_WINDOW));
 }
 
+TEST(DBGridWindow, HighlightsTheCurrentCellOnlyWithTheFocusUnlessAskedToAlways) {
+    TGridForm form(kTips);
+    const auto current = form.grid.Core().Geometry().CellRect(0, 0);
+    form.other.SetFocus();
+    EXPECT_EQ(TGridPicture(form.grid).Pixel(current.Right - 4, current.Top + 3), GetSysColor(COLOR_WINDOW));
+    form.grid.SetOptions(kDefaultDBGridOptions | dgAlwaysShowSelection);
+    EXPECT_EQ(TGridPicture(form.grid).Pixel(current.Right - 4, current.Top + 3), GetSysColor(COLOR_HIGHLIGHT));
+}
+
 TEST(DBGridWindow, MarksTheCurrentRowByTheTablesState) {
     TGridForm form(kTips);
     const auto indicator = form.grid.Core().Geometry().IndicatorRect(0);
