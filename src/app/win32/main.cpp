@@ -10,8 +10,11 @@
 #include "app/win32/form2.hpp"
 #include "app/win32/fvp.hpp"
 #include "widgets/win32/application.hpp"
+#include "widgets/win32/ext_application.hpp"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Whether another copy runs is settled before the first window exists.
+    tips::widgets::ExtApplication();
     auto& application = tips::widgets::Application();
     application.SetTitle(tips::app::kApplicationTitle);
     try {
