@@ -68,17 +68,6 @@ TEST(GridRows, RowsBelowAnInsertedRowShowTheRecordsShiftedByOne) {
     EXPECT_FALSE(fixture.grid.RecordIndexAt(4).has_value());
 }
 
-TEST(GridRows, ColumnsTakeTheirTitlesFromTheFieldsUnlessGivenOne) {
-    TGridOnTips fixture({});
-    EXPECT_EQ(fixture.grid.Columns()[0].Title(), "Categoria");
-    EXPECT_EQ(fixture.grid.Columns()[1].Title(), "T\xEDtulo");
-    fixture.grid.Columns()[0].SetTitle("Cat.");
-    EXPECT_EQ(fixture.grid.Columns()[0].Title(), "Cat.");
-    fixture.table.Close();
-    EXPECT_EQ(fixture.grid.Columns()[1].Field(), nullptr);
-    EXPECT_EQ(fixture.grid.Columns()[1].Title(), "Descripcion");
-}
-
 // ---- The current row stays in view --------------------------------------------------------------------
 
 TEST(GridFollows, APostedRecordToItsSortedPlace) {
