@@ -122,6 +122,16 @@ void TForm1::PlaceControls() {
     Edit1.SetAnchors(akLeft | akTop | akRight);
     Edit1.SetTabOrder(2);
     Edit1.OnChange = [this](TEdit& sender) { Edit1Change(sender); };
+
+    DBGrid1.Name = "DBGrid1";
+    DBGrid1.SetBounds(0, 40, 300, 348);
+    DBGrid1.SetAnchors(kAllAnchors);
+    DBGrid1.SetTabOrder(0);
+    DBGrid1.SetDataSource(&dsTrucos);
+    DBGrid1.AddColumn("Categoria", 68);
+    DBGrid1.AddColumn("Descripcion", 190);
+    DBGrid1.OnKeyDown = [this](TDBGrid& sender, WORD& key, TShiftState shift) { DBGrid1KeyDown(sender, key, shift); };
+    DBGrid1.OnTitleClick = [this](TDBGrid&, TColumn& column) { DBGrid1TitleClick(column); };
 }
 
 TForm1::~TForm1() {
@@ -169,6 +179,22 @@ void TForm1::radio1Click(widgets::TRadioGroup& sender) {
         default:
             break;
     }
+}
+
+void TForm1::DBGrid1TitleClick(widgets::TColumn& column) {
+    // A failing sort must not bother the user: the click then just does nothing more.
+    try {
+        tbTrucos.SetSortedField(column.FieldName());
+        DBGrid1.SetSelectedIndex(column.Index());
+        radio1.SetItemIndex(column.Index());
+        StatusBar1.SetPanelText(0, kSortedByPrefix + column.Title());
+    } catch (...) {
+    }
+}
+
+void TForm1::DBGrid1KeyDown(widgets::TDBGrid& sender, WORD& key, widgets::TShiftState /*shift*/) {
+    // Tab in the title column moves on to the code; the code editor takes the focus once it is there.
+    if (key == VK_TAB && sender.SelectedIndex() == 1) key = 0;
 }
 
 LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

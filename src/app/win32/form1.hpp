@@ -10,6 +10,7 @@
 #include "store/data_source.hpp"
 #include "store/memory_table.hpp"
 #include "store/tips_fields.hpp"
+#include "widgets/win32/db_grid.hpp"
 #include "widgets/win32/edit_box.hpp"
 #include "widgets/win32/form.hpp"
 #include "widgets/win32/main_menu.hpp"
@@ -47,10 +48,14 @@ public:
     widgets::TPanel ExtSplitterPane2{&ExtSplitterPanel1};
     widgets::TRadioGroup radio1{&ExtSplitterPane1};
     widgets::TEdit Edit1{&ExtSplitterPane1};
+    widgets::TDBGrid DBGrid1{&ExtSplitterPane1};
+    // ExtSplitterPane2 is where the code editor Codigo goes, filling the pane.
 
     // Handlers of the browsing controls.
     void Edit1Change(widgets::TEdit& sender);
     void radio1Click(widgets::TRadioGroup& sender);
+    void DBGrid1TitleClick(widgets::TColumn& column);
+    void DBGrid1KeyDown(widgets::TDBGrid& sender, WORD& key, widgets::TShiftState shift);
 
 protected:
     void FormCreate() override;
