@@ -9,6 +9,7 @@
 #include "app/toolbar_glyphs.hpp"
 #include "skin/embedded_skin.hpp"
 #include "widgets/win32/application.hpp"
+#include "widgets/win32/ext_application.hpp"
 
 namespace tips::app {
 namespace {
@@ -39,7 +40,10 @@ std::vector<TMenuItem> MainMenuItems() {
 
 }  // namespace
 
-TForm1::TForm1(std::string executablePath) : MainMenu1(MainMenuItems()), executablePath_(std::move(executablePath)) {
+TForm1::TForm1(std::string executablePath)
+    : MainMenu1(MainMenuItems()),
+      ExtOneInstance1(widgets::ProcessOneInstanceHost()),
+      executablePath_(std::move(executablePath)) {
     // The skin the executable carries is part of the window's stored layout: it is decoded first.
     SkinSource1.OnShowMessage = [](const std::string& text) {
         MessageBoxA(nullptr, text.c_str(), widgets::Application().Title().c_str(), MB_OK);
@@ -97,15 +101,19 @@ void TForm1::PlaceControls() {
     ExtSplitterPanel1.SetBounds(0, 32, 687, 392);
     ExtSplitterPanel1.SetAlign(TAlign::alBottom);
     ExtSplitterPanel1.SetAnchors(kAllAnchors);
-    ExtSplitterPanel1.BevelOuter = TPanelBevel::bvNone;
+    ExtSplitterPanel1.SetBevelWidth(0);
     ExtSplitterPanel1.SetTabOrder(3);
+    TExtSplitterBarItem& bar = ExtSplitterPanel1.Bars(0);
+    bar.SetOldPosition(-1);
+    bar.SetPosition(304);
+    bar.SetPosPercent(45);
+    bar.SetResizeButtonStyle(TExtResizeButtonStyle::rbsGripWithArrows);
+    bar.SetWidth(10);
 
     ExtSplitterPane1.Name = "ExtSplitterPane1";
     ExtSplitterPane1.SetBounds(0, 0, 304, 392);
-    ExtSplitterPane1.BevelOuter = TPanelBevel::bvLowered;
     ExtSplitterPane2.Name = "ExtSplitterPane2";
     ExtSplitterPane2.SetBounds(314, 0, 373, 392);
-    ExtSplitterPane2.BevelOuter = TPanelBevel::bvLowered;
     ExtSplitterPane2.SetTabOrder(1);
 
     radio1.Name = "radio1";
@@ -151,6 +159,11 @@ std::string TForm1::RunningExecutablePath() {
         if (length < buffer.size()) return std::string(buffer.data(), length);
         buffer.resize(buffer.size() * 2);
     }
+}
+
+void TForm1::LayoutLoaded() {
+    TForm::LayoutLoaded();
+    ExtOneInstance1.LayoutLoaded();
 }
 
 void TForm1::FormCreate() {

@@ -11,7 +11,10 @@
 #include "store/memory_table.hpp"
 #include "store/tips_fields.hpp"
 #include "widgets/win32/db_grid.hpp"
+#include "widgets/ext_one_instance.hpp"
 #include "widgets/win32/edit_box.hpp"
+#include "widgets/win32/ext_splitter_pane.hpp"
+#include "widgets/win32/ext_splitter_panel.hpp"
 #include "widgets/win32/form.hpp"
 #include "widgets/win32/main_menu.hpp"
 #include "widgets/win32/panel.hpp"
@@ -35,6 +38,7 @@ public:
     store::TDataSource dsTrucos{&tbTrucos};
     skin::TSkinSource SkinSource1;
     widgets::TMainMenu MainMenu1;
+    widgets::TExtOneInstance ExtOneInstance1;
 
     widgets::TPanel PnlToolbar{this};
     widgets::TSpeedButton BtnPrint{&PnlToolbar};
@@ -43,9 +47,9 @@ public:
     widgets::TSpeedButton BtnPaste{&PnlToolbar};
     widgets::TPanel PnlSplitter{this};
     widgets::TStatusBar StatusBar1{this};
-    widgets::TPanel ExtSplitterPanel1{this};
-    widgets::TPanel ExtSplitterPane1{&ExtSplitterPanel1};
-    widgets::TPanel ExtSplitterPane2{&ExtSplitterPanel1};
+    widgets::TExtSplitterPanel ExtSplitterPanel1{this};
+    widgets::TExtSplitterPane ExtSplitterPane1{&ExtSplitterPanel1};
+    widgets::TExtSplitterPane ExtSplitterPane2{&ExtSplitterPanel1};
     widgets::TRadioGroup radio1{&ExtSplitterPane1};
     widgets::TEdit Edit1{&ExtSplitterPane1};
     widgets::TDBGrid DBGrid1{&ExtSplitterPane1};
@@ -58,6 +62,7 @@ public:
     void DBGrid1KeyDown(widgets::TDBGrid& sender, WORD& key, widgets::TShiftState shift);
 
 protected:
+    void LayoutLoaded() override;
     void FormCreate() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
