@@ -25,6 +25,7 @@ public:
     static constexpr int kIndicatorWidth = 11;
     static constexpr int kLineWidth = 1;
     static constexpr int kResizeMargin = 2;   // pixels either side of a title's right edge that grab it
+    static constexpr int kTextIndent = 2;     // a cell's text starts this far right of and below its corner
 
     explicit TDBGridGeometry(const TDBGridColumns& columns) : columns_(columns) {}
 

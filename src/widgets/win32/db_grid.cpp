@@ -123,7 +123,8 @@ void TDBGrid::CellEditorChanged() {
         return;
     }
     const auto cell = core_.CellEditorRect();
-    const RECT rect{cell.Left, cell.Top, cell.Right, cell.Bottom};
+    // A borderless edit box draws its text at its top: it starts where the grid draws a cell's text.
+    const RECT rect{cell.Left, cell.Top + TDBGridGeometry::kTextIndent, cell.Right, cell.Bottom};
     cellEdit_.Show(rect, editor.Text(), editor.MaxLength(), editor.AllSelected(), hasFocus_);
 }
 

@@ -1,5 +1,7 @@
 #include "widgets/win32/db_grid_cell_edit.hpp"
 
+#include "widgets/db_grid_geometry.hpp"
+
 namespace tips::widgets {
 
 TShiftState KeyboardShiftState() {
@@ -30,8 +32,9 @@ void TDBGridCellEdit::CreateIn(HWND grid, HFONT font) {
 void TDBGridCellEdit::SetFont(HFONT font) {
     if (!HandleAllocated()) return;
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    // The text starts two pixels in from the cell's edge, as the grid draws it.
-    SendMessageA(Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(2, 2));
+    // The text starts as far in from the cell's edge as the grid draws it.
+    constexpr int indent = TDBGridGeometry::kTextIndent;
+    SendMessageA(Handle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(indent, indent));
 }
 
 void TDBGridCellEdit::Show(const RECT& cell, const std::string& text, int maxLength, bool selectAll, bool takeFocus) {

@@ -12,7 +12,7 @@ using platform::TSelectObject;
 
 namespace {
 
-constexpr int kTextIndent = 2;
+constexpr int kTextIndent = TDBGridGeometry::kTextIndent;
 constexpr COLORREF kCellLineColour = 0xC0C0C0;   // silver, seen on any window colour
 
 RECT ToRect(const platform::TViewRect& rect) { return {rect.Left, rect.Top, rect.Right, rect.Bottom}; }

@@ -192,7 +192,7 @@ TEST(DBGridWindow, TypingOpensTheEditBoxOverTheCellAndStartsEditing) {
     MapWindowPoints(HWND_DESKTOP, form.grid.Handle(), reinterpret_cast<POINT*>(&box), 2);
     const auto cell = form.grid.Core().Geometry().CellRect(0, 1);
     EXPECT_EQ(box.left, cell.Left);
-    EXPECT_EQ(box.top, cell.Top);
+    EXPECT_EQ(box.top, cell.Top + TDBGridGeometry::kTextIndent);
     EXPECT_EQ(box.right, cell.Right);
     EXPECT_EQ(box.bottom, cell.Bottom);
 }
