@@ -51,6 +51,21 @@ int TApplication::Run() {
     return static_cast<int>(message.wParam);
 }
 
+// Another copy of the program finds this hidden window and activates it: the user means the main window.
+LRESULT TApplication::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE) {
+        BringMainWindowForward();
+        return 0;
+    }
+    return TWindow::WndProc(message, wParam, lParam);
+}
+
+void TApplication::BringMainWindowForward() const {
+    if (!mainWindow_ || !IsWindow(mainWindow_) || !IsWindowVisible(mainWindow_)) return;
+    if (IsIconic(mainWindow_)) ShowWindow(mainWindow_, SW_RESTORE);
+    SetForegroundWindow(mainWindow_);
+}
+
 void TApplication::Terminate() { PostQuitMessage(0); }
 
 void TApplication::ShowException(const std::exception& error) const {

@@ -45,8 +45,12 @@ public:
     using TErrorBox = std::function<void(const std::string& text, const std::string& caption)>;
     void SetErrorBox(TErrorBox errorBox) { errorBox_ = std::move(errorBox); }
 
+protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     bool DispatchOne(MSG& message);
+    void BringMainWindowForward() const;
 
     TErrorBox errorBox_;
     HWND mainWindow_ = nullptr;

@@ -52,22 +52,32 @@ protected:
     std::string Executable() const { return dir_ + "\\tips.exe"; }
     std::string TipsFile() const { return dir_ + "\\trucos.dat"; }
 
-    // Starts the program, waits for its main window, closes it and waits for the process to end.
-    void StartAndClose() {
+    PROCESS_INFORMATION Start() const {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
         std::string commandLine = "\"" + Executable() + "\"";
-        ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(),
+        EXPECT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(),
                                    &startup, &process));
+        return process;
+    }
+
+    static HWND WaitForMainWindow(const PROCESS_INFORMATION& process) {
         FindMainWindow search{process.dwProcessId};
         for (int tries = 0; tries < 300 && !search.found; ++tries) {
             EnumWindows(&MatchMainWindow, reinterpret_cast<LPARAM>(&search));
             if (!search.found) Sleep(50);
         }
-        EXPECT_NE(search.found, nullptr) << "the main window never showed";
-        if (search.found) PostMessageA(search.found, WM_CLOSE, 0, 0);
-        const DWORD waited = WaitForSingleObject(process.hProcess, search.found ? 30000 : 0);
+        return search.found;
+    }
+
+    // Starts the program, waits for its main window, closes it and waits for the process to end.
+    void StartAndClose() {
+        const PROCESS_INFORMATION process = Start();
+        const HWND window = WaitForMainWindow(process);
+        EXPECT_NE(window, nullptr) << "the main window never showed";
+        if (window) PostMessageA(window, WM_CLOSE, 0, 0);
+        const DWORD waited = WaitForSingleObject(process.hProcess, window ? 30000 : 0);
         if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
         EXPECT_EQ(waited, WAIT_OBJECT_0) << "the program did not end after its window was closed";
         CloseHandle(process.hThread);
@@ -98,6 +108,41 @@ TEST_F(Program, SortedTipsFileSurvivesAStartAndACloseByteIdentical) {
 TEST_F(Program, MissingTipsFileBecomesTheEmptyFileAtExit) {
     StartAndClose();
     EXPECT_EQ(Read(TipsFile()).size(), 67u);
+}
+
+TEST_F(Program, ASecondCopyBringsTheFirstForwardAndEndsByItself) {
+    const PROCESS_INFORMATION first = Start();
+    const HWND firstWindow = WaitForMainWindow(first);
+    ASSERT_NE(firstWindow, nullptr);
+    ShowWindow(firstWindow, SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(firstWindow));
+
+    // The same program under a path that differs in letter case counts as the same program.
+    std::string upperCase = Executable();
+    for (char& c : upperCase) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION second{};
+    std::string commandLine = "\"" + upperCase + "\"";
+    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(),
+                               &startup, &second));
+    const DWORD waited = WaitForSingleObject(second.hProcess, 30000);
+    if (waited != WAIT_OBJECT_0) TerminateProcess(second.hProcess, 1);
+    EXPECT_EQ(waited, WAIT_OBJECT_0) << "the second copy did not end by itself";
+    DWORD exitCode = 1;
+    GetExitCodeProcess(second.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+
+    // The first copy's main window was restored; the first copy still runs.
+    EXPECT_FALSE(IsIconic(firstWindow));
+    EXPECT_EQ(WaitForSingleObject(first.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+
+    PostMessageA(firstWindow, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForSingleObject(first.hProcess, 30000), WAIT_OBJECT_0);
+    for (const PROCESS_INFORMATION& process : {first, second}) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
 }
 
 }  // namespace
