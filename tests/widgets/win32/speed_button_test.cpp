@@ -159,6 +159,34 @@ TEST(SpeedButton, DisabledButtonDoesNotClick) {
     EXPECT_EQ(form.clicks.size(), 1u);
 }
 
+// Disabled in the layout, before its window exists: the window is made disabled and the button knows it.
+class TDisabledButtonForm final : public TForm {
+public:
+    TDisabledButtonForm() {
+        button.SetBounds(0, 0, 25, 25);
+        button.SetGlyph(TwoImageGlyph());
+        button.SetNumGlyphs(2);
+        button.SetEnabled(false);
+        button.OnClick = [this](TSpeedButton&) { ++clicks; };
+        TFormLayout layout;
+        layout.className = "TDisabledButtonProbeForm";
+        layout.width = 100;
+        layout.height = 100;
+        CreateForm(layout);
+    }
+    TSpeedButton button{this};
+    int clicks = 0;
+};
+
+TEST(SpeedButton, DisabledBeforeItsWindowExistsStaysDisabled) {
+    TDisabledButtonForm form;
+    EXPECT_FALSE(IsWindowEnabled(form.button.Handle()));
+    Press(form.button, 12, 12);
+    Release(form.button, 12, 12);
+    EXPECT_EQ(form.clicks, 0);
+    EXPECT_EQ(TButtonPicture(form.button).At(5 + 2, 5 + 2), Colour(kGrey));
+}
+
 TEST(SpeedButton, GivesTheFocusBackWhenItIsSetOnIt) {
     TButtonForm form;
     form.button.SetFocus();
