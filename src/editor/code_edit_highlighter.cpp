@@ -22,9 +22,16 @@ highlight::TCharSet DefaultIdentifierChars() {
 void TCustomCodeEdit::SetHighlighter(highlight::TCodeCustomHighlighter* highlighter) {
     if (highlighter == highlighter_) return;
     const auto listener = highlight::TCodeNotifyEvent::Bind<&TCustomCodeEdit::HighlighterChanged>(*this);
-    if (highlighter_ != nullptr) highlighter_->RemoveAttributeListener(listener);
+    const auto destroyed = highlight::TCodeNotifyEvent::Bind<&TCustomCodeEdit::HighlighterDestroyed>(*this);
+    if (highlighter_ != nullptr) {
+        highlighter_->RemoveAttributeListener(listener);
+        highlighter_->RemoveFreeNotification(destroyed);
+    }
     highlighter_ = highlighter;
-    if (highlighter_ != nullptr) highlighter_->AddAttributeListener(listener);
+    if (highlighter_ != nullptr) {
+        highlighter_->AddAttributeListener(listener);
+        highlighter_->AddFreeNotification(destroyed);
+    }
     RefreshIdentChars();
     MeasureCell();
     if (highlighter_ != nullptr) RecomputeAllRanges(*highlighter_, *lines_);
@@ -40,6 +47,16 @@ void TCustomCodeEdit::HighlighterChanged(highlight::TCodeCustomHighlighter&) {
     MeasureCell();
     RecomputeWindowMetrics(true);
     RepaintAll();
+}
+
+void TCustomCodeEdit::HighlighterDestroyed(highlight::TCodeCustomHighlighter& sender) {
+    if (&sender != highlighter_) return;
+    // Only the pointer goes: the highlighter is half torn down and must not be called, not even
+    // to unregister. The ranges stored in the lines stay until another highlighter recomputes them.
+    highlighter_ = nullptr;
+    RefreshIdentChars();
+    MeasureCell();
+    RecomputeWindowMetrics(true);  // repaints everything, now without colours
 }
 
 bool TCustomCodeEdit::IsIdentChar(unsigned char c) const { return identChars_.test(c); }

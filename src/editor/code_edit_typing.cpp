@@ -69,36 +69,36 @@ void TCustomCodeEdit::InsertCharacter(char ch) {
     std::string line = LineText(caretY_);
     const int length = static_cast<int>(line.size());
     const TPoint before = CaretPoint();
-    int padding = 0;
-    if (length < caretX_) {
-        const int columns = insertMode_ ? caretX_ - length - 1 : caretX_ - length;
-        const std::string pad =
-            length > 0 ? std::string(static_cast<std::size_t>(std::max(columns, 0)), ' ') : IndentString(columns);
+    if (!insertMode_ && caretX_ <= length) {
+        const auto at = static_cast<std::size_t>(caretX_ - 1);
+        const std::string replaced = line.substr(at, 1);
+        line[at] = ch;
+        SetCaretPoint({before.X + 1, before.Y});
+        StoreLine(caretY_, line);
+        Record(ukInsert, before, {before.X + 1, before.Y}, replaced, smNormal);
+    } else {
+        // Inserting, or overwriting past the end of the line where there is nothing to replace:
+        // the line is padded up to the caret and the padding is recorded on its own, so that
+        // undo takes it away again (an indent string of tabs is shorter than the columns it fills).
+        std::string pad;
+        if (length < caretX_ - 1) {
+            const int columns = caretX_ - length - 1;
+            pad = length > 0 ? std::string(static_cast<std::size_t>(columns), ' ') : IndentString(columns);
+        }
         line += pad;
-        padding = static_cast<int>(pad.size());
-    }
-    if (insertMode_) {
         const int at = std::min(caretX_ - 1, static_cast<int>(line.size()));
         line.insert(static_cast<std::size_t>(at), 1, ch);
         const TPoint typed{at + 1, caretY_};
         const TPoint after{at + 2, caretY_};
         SetCaretPoint(after);
         StoreLine(caretY_, line);
-        if (padding > 0) {
+        if (!pad.empty()) {
             TUndoBlock block(undo_);
             Record(ukPadding, typed, {length + 1, caretY_}, {}, smNormal);
             Record(ukInsert, typed, after, {}, smNormal);
         } else {
             Record(ukInsert, typed, after, {}, smNormal);
         }
-    } else {
-        const auto at = static_cast<std::size_t>(caretX_ - 1);
-        if (at >= line.size()) line.resize(at + 1, ' ');
-        const std::string replaced = line.substr(at, 1);
-        line[at] = ch;
-        SetCaretPoint({before.X + 1, before.Y});
-        StoreLine(caretY_, line);
-        Record(ukInsert, before, {before.X + 1, before.Y}, replaced, smNormal);
     }
     if (CharToDisplayColumn(caretY_, caretX_) >= firstVisibleColumn_ + visibleColumns_) {
         SetFirstVisibleColumn(firstVisibleColumn_ + std::min(25, visibleColumns_ - 1));

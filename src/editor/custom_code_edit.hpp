@@ -266,6 +266,7 @@ private:
 
     // Highlighter: attribute changes, word characters, cell styles, ranges (code_edit_highlighter.cpp).
     void HighlighterChanged(highlight::TCodeCustomHighlighter& sender);
+    void HighlighterDestroyed(highlight::TCodeCustomHighlighter& sender);
     void RefreshIdentChars();
     platform::TFontStyles UsedFontStyles() const;
     // Columns of line y inside comment or string tokens (empty without a highlighter).

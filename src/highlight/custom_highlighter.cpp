@@ -29,6 +29,11 @@ TCharSet CharSetOf(std::string_view characters) {
 
 TCodeCustomHighlighter::TCodeCustomHighlighter() : wordDelimiters_(CharSetOf("!\"'()*+,-./:;=?[\\]^{|}")) {}
 
+TCodeCustomHighlighter::~TCodeCustomHighlighter() {
+    // A handler that raised here would end the program; the users' handlers only drop their pointer.
+    freeNotifications_.Fire(*this);
+}
+
 int TCodeCustomHighlighter::AttributeCount() const { return static_cast<int>(attributes_.size()); }
 
 TCodeHighlighterAttributes* TCodeCustomHighlighter::AttributeAt(int index) const {

@@ -33,7 +33,8 @@ enum class StandardAttributeKind : int { Comment = 0, Identifier = 1, Keyword = 
 class TCodeCustomHighlighter {
 public:
     TCodeCustomHighlighter();
-    virtual ~TCodeCustomHighlighter() = default;
+    // Tells every user registered for it that the highlighter is going away.
+    virtual ~TCodeCustomHighlighter();
     TCodeCustomHighlighter(const TCodeCustomHighlighter&) = delete;
     TCodeCustomHighlighter& operator=(const TCodeCustomHighlighter&) = delete;
 
@@ -73,6 +74,12 @@ public:
     void AddAttributeListener(const TCodeNotifyEvent& handler) { listeners_.Add(handler); }
     void RemoveAttributeListener(const TCodeNotifyEvent& handler) { listeners_.Remove(handler); }
 
+    // Users that keep a pointer to the highlighter (editors, the print engine) register here and
+    // are called from the destructor, so they can drop the pointer. By then the concrete
+    // highlighter is gone: a handler may compare the sender's address, and call nothing on it.
+    void AddFreeNotification(const TCodeNotifyEvent& handler) { freeNotifications_.Add(handler); }
+    void RemoveFreeNotification(const TCodeNotifyEvent& handler) { freeNotifications_.Remove(handler); }
+
 protected:
     // Enters an attribute under its name; a name already present raises EStringListError.
     TCodeHighlighterAttributes& AddAttribute(std::unique_ptr<TCodeHighlighterAttributes> attribute);
@@ -84,6 +91,7 @@ protected:
 private:
     std::vector<std::unique_ptr<TCodeHighlighterAttributes>> attributes_;  // sorted by name
     TCodeNotifyEventChain listeners_;
+    TCodeNotifyEventChain freeNotifications_;
     bool enabled_ = true;
     std::string defaultFilter_;
     TCharSet wordDelimiters_;

@@ -156,6 +156,28 @@ TEST(CustomHighlighter, AListenerErrorStopsTheWalkAndTheAttributeKeepsItsValue) 
     EXPECT_TRUE(later.calls.empty());
 }
 
+TEST(CustomHighlighter, TellsItsRegisteredUsersWhenItIsDestroyed) {
+    struct User {
+        const TCodeCustomHighlighter* told = nullptr;
+        int calls = 0;
+        void Destroyed(TCodeCustomHighlighter& sender) {
+            told = &sender;
+            ++calls;
+        }
+    } user, leaving;
+    auto h = std::make_unique<CharHighlighter>(std::vector<std::string>{"A"});
+    const TCodeCustomHighlighter* address = h.get();
+    h->AddFreeNotification(TCodeNotifyEvent::Bind<&User::Destroyed>(user));
+    h->AddFreeNotification(TCodeNotifyEvent::Bind<&User::Destroyed>(leaving));
+    h->RemoveFreeNotification(TCodeNotifyEvent::Bind<&User::Destroyed>(leaving));
+    h->SetEnabled(false);  // an attribute-side notification is not a destruction
+    EXPECT_EQ(user.calls, 0);
+    h.reset();
+    EXPECT_EQ(user.calls, 1);
+    EXPECT_EQ(user.told, address);
+    EXPECT_EQ(leaving.calls, 0);
+}
+
 TEST(HighlighterAttributes, StoresOnlyWhatDiffersFromTheConstructorsValues) {
     CharHighlighter h({"Comment", "Key"});
     auto& comment = *h.AttributeAt(0);  // the constructor made it bold before taking the defaults
