@@ -1,13 +1,15 @@
 // Random command sequences against the editor, in all three selection modes and with the case
-// commands. After every command the caret and both selection ends lie inside the allowed bounds;
-// at the end, undoing everything gives back the loaded text unless records were dropped for the
-// size limit.
+// commands. After every command the caret and both selection ends lie inside the allowed bounds,
+// and with a highlighter whose state runs over lines every line's stored range is what a scan
+// from the top gives; at the end, undoing everything gives back the loaded text unless records
+// were dropped for the size limit.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "editor/custom_code_edit.hpp"
 #include "editor/memory_clipboard.hpp"
@@ -31,6 +33,46 @@ constexpr TCodeEditorCommand kCommands[] = {
 constexpr std::size_t kCommandCount = sizeof(kCommands) / sizeof(kCommands[0]);
 constexpr char kAlphabet[] = "ab Z1\t()[]'\"_.\r\n";
 
+// Parentheses nest over lines; the range is the depth at the start of a line (capped, so that it
+// stays small). One token per character.
+class ParenDepthHighlighter : public tips::highlight::TCodeCustomHighlighter {
+public:
+    tips::highlight::TCodeHighlighterAttributes* StandardAttribute(tips::highlight::StandardAttributeKind) const override {
+        return nullptr;
+    }
+    void BeginLine(std::string_view text, int) override {
+        text_ = text;
+        pos_ = 0;
+        Step();
+    }
+    bool AtLineEnd() const override { return pos_ > text_.size(); }
+    void NextToken() override {
+        ++pos_;
+        Step();
+    }
+    std::string TokenText() const override { return std::string(text_.substr(pos_, 1)); }
+    int TokenStart() const override { return static_cast<int>(pos_); }
+    int TokenKindCode() const override { return 0; }
+    tips::highlight::TCodeHighlighterAttributes* TokenAttributes() const override { return nullptr; }
+    tips::highlight::TCodeRange CurrentRange() const override { return depth_; }
+    void RestoreRange(tips::highlight::TCodeRange range) override { depth_ = range; }
+    void ClearRange() override { depth_ = 0; }
+
+    static tips::highlight::TCodeRange Next(tips::highlight::TCodeRange depth, char c) {
+        if (c == '(' && depth < 50) return depth + 1;
+        if (c == ')' && depth > 0) return depth - 1;
+        return depth;
+    }
+
+private:
+    void Step() {
+        if (pos_ < text_.size()) depth_ = Next(depth_, text_[pos_]);
+    }
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    tips::highlight::TCodeRange depth_ = 0;
+};
+
 void Check(bool condition) {
     if (!condition) std::abort();
 }
@@ -40,6 +82,14 @@ void CheckBounds(const TCustomCodeEdit& editor) {
     for (const TPoint p : {editor.CaretPoint(), editor.SelAnchor(), editor.SelExtent()}) {
         Check(p.Y >= 1 && p.Y <= lines);
         Check(p.X >= 1 && p.X <= editor.MaxLeftChar());
+    }
+}
+
+void CheckRanges(const TCustomCodeEdit& editor) {
+    tips::highlight::TCodeRange depth = 0;
+    for (int i = 0; i < editor.LineCount(); ++i) {
+        Check(editor.Lines().LineRange(i) == depth);
+        for (const char c : editor.Lines().Get(i)) depth = ParenDepthHighlighter::Next(depth, c);
     }
 }
 
@@ -68,11 +118,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = LoadedText(data + 1, textSize);
     std::size_t i = 1 + textSize;
 
-    tips::highlight::TVBHighlighter highlighter;
+    tips::highlight::TVBHighlighter vbHighlighter;
+    ParenDepthHighlighter parenHighlighter;
+    const bool checkRanges = (data[0] & 1) != 0;
     tips::platform::TMemoryViewPort view({32 + 20 * 8, 6 * 16}, {8, 16});
     TMemoryClipboard clipboard;
     TCustomCodeEdit editor;
-    editor.SetHighlighter(&highlighter);
+    if (checkRanges) {
+        editor.SetHighlighter(&parenHighlighter);
+    } else {
+        editor.SetHighlighter(&vbHighlighter);
+    }
     editor.AttachView(&view);
     editor.AttachClipboard(&clipboard);
     editor.SetTabWidth(4);
@@ -99,21 +155,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 editor.SetSelAnchor({x, y});
             }
         } else if (op < 0xF0) {
-            constexpr TCodeEditorOption kToggled[] = {eoScrollPastEol, eoAutoIndent, eoSmartTabs, eoTabsToSpaces,
-                                                     eoGroupUndo, eoTabIndent, eoSmartTabDelete, eoEnhanceHomeKey};
-            const TCodeEditorOption option = kToggled[op % 8];
+            constexpr TCodeEditorOption kToggled[] = {
+                eoScrollPastEol,  eoAutoIndent,     eoSmartTabs,     eoTabsToSpaces,        eoGroupUndo,
+                eoTabIndent,      eoSmartTabDelete, eoEnhanceHomeKey, eoTrimTrailingSpaces, eoKeepCaretX,
+                eoScrollPastEof,  eoHalfPageScroll, eoNoSelection,   eoAutoSizeMaxLeftChar, eoScrollByOneLess,
+                eoHideShowScrollbars};
+            const TCodeEditorOption option = kToggled[op % 16];
             const auto options = editor.Options();
             editor.SetOptions(options.Contains(option) ? options.Without(option) : options.With(option));
-        } else {
+        } else if (op < 0xF8) {
             editor.RunCommand(ecGotoXY, 0, TPoint{op % 9 + 1, op % 5 + 1});
+        } else if (i < size) {
+            // A composed input-method string of one to three characters, and the characters the
+            // window sends after it, which the editor drops.
+            const std::uint8_t pick = data[i++];
+            std::string composed;
+            for (int k = 0; k <= op % 3; ++k) composed += kAlphabet[(pick + k * 5) % (sizeof(kAlphabet) - 3)];
+            editor.ImeComposition(composed);
+            for (const char c : composed) editor.KeyPress(c);
         }
         CheckBounds(editor);
+        if (checkRanges) CheckRanges(editor);
     }
 
     if (!editor.UndoList().FullUndoImpossible()) {
         for (int guard = 0; editor.UndoList().ItemCount() > 0 && guard < 100000; ++guard) editor.Undo();
         Check(editor.UndoList().ItemCount() == 0);
         Check(editor.Lines().Text() == loaded);
+        if (checkRanges) CheckRanges(editor);
     }
     return 0;
 }

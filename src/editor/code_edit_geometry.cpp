@@ -79,6 +79,7 @@ void TCustomCodeEdit::RecomputeWindowMetrics(bool fontChanged) {
     const auto client = view_->ClientSize();
     visibleColumns_ = std::max(0, (client.Width - gutterExtent_ - 2) / textColumnWidth_);
     visibleLines_ = std::max(0, client.Height / textRowHeight_);
+    if (fontChanged && gutter_.ShowLineNumbers()) ApplyGutterChange();  // the numbers' width follows the cell
     RefreshScrollBars();
     if (fontChanged) {
         CreateCaretShape();
@@ -88,6 +89,16 @@ void TCustomCodeEdit::RecomputeWindowMetrics(bool fontChanged) {
     scrollBarsChanged_ = false;
     if (!Has(eoScrollPastEol)) SetFirstVisibleColumn(firstVisibleColumn_);
     if (!Has(eoScrollPastEof)) SetFirstVisibleLine(firstVisibleLine_);
+}
+
+void TCustomCodeEdit::ApplyGutterChange() {
+    if (gutter_.ShowLineNumbers() && gutter_.AutoSize()) gutter_.FitDigitCount(lines_->Count());
+    const int width = gutter_.ComputedWidth(textColumnWidth_);
+    if (width == gutterExtent_) {
+        RepaintGutter();
+    } else {
+        ChangeGutterWidth(width);
+    }
 }
 
 void TCustomCodeEdit::ChangeGutterWidth(int width) {

@@ -23,6 +23,8 @@ TCustomCodeEdit::TCustomCodeEdit() : lines_(std::make_unique<TCodeEditStringList
     marks_.SetOnChange([this] { RepaintGutter(); });
     marks_.SetOnRepaintRows([this](std::int32_t first, std::int32_t last) { RepaintGutterLines(first, last); });
     bookmarks_.Options().SetOnChange([this] { RepaintGutter(); });
+    gutter_.SetOnChange([this] { ApplyGutterChange(); });
+    gutterExtent_ = gutter_.Width();
     textOriginX_ = gutterExtent_ + 2;
 }
 
@@ -36,6 +38,11 @@ void TCustomCodeEdit::AttachView(platform::TViewPort* view) {
     if (view_ == nullptr) return;
     MeasureCell();
     RecomputeWindowMetrics(true);
+}
+
+void TCustomCodeEdit::LayoutLoaded() {
+    ApplyGutterChange();
+    RefreshScrollBars();
 }
 
 void TCustomCodeEdit::FocusReceived() {
@@ -249,6 +256,8 @@ void TCustomCodeEdit::OnUpdateEnd() {
         pendingRepaint_ = {};
         Invalidate(rect);
     }
+    // A line count with more digits widens the gutter (through its change notification).
+    if (gutter_.ShowLineNumbers() && gutter_.AutoSize()) gutter_.FitDigitCount(lines_->Count());
     if (!Has(eoScrollPastEof)) SetFirstVisibleLine(firstVisibleLine_);
 }
 

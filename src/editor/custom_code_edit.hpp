@@ -24,6 +24,7 @@
 #include <variant>
 #include <vector>
 
+#include "editor/code_gutter.hpp"
 #include "editor/editor_commands.hpp"
 #include "editor/editor_options.hpp"
 #include "editor/editor_types.hpp"
@@ -114,6 +115,12 @@ public:
     TCodeEditKeyStrokes& Keystrokes() { return keystrokes_; }
     void SetKeystrokes(const TCodeEditKeyStrokes* table);
     TCodeBookMarkOpt& BookMarkOptions() { return bookmarks_.Options(); }
+    // The gutter is the editor's own; assigning one copies its values.
+    TCodeGutter& Gutter() { return gutter_; }
+    const TCodeGutter& Gutter() const { return gutter_; }
+    void SetGutter(const TCodeGutter& gutter) { gutter_.Assign(gutter); }
+    // After the stored layout has been applied: the gutter and the scroll bars take it into account.
+    void LayoutLoaded();
     bool Modified() const { return history_.Modified(); }
     void SetModified(bool value);
 
@@ -137,6 +144,8 @@ public:
     void SetFirstVisibleLine(int value);
     int FirstVisibleColumn() const { return firstVisibleColumn_; }
     void SetFirstVisibleColumn(int value);
+    // Refits the gutter's digits to the line count and resizes the text area to the gutter's width.
+    void ApplyGutterChange();
     void ChangeGutterWidth(int width);
     TPoint PixelToTextPoint(int x, int y) const;
     TPoint TextPointToPixel(TPoint point) const;
@@ -392,6 +401,7 @@ private:
     TCodeEditUndoList& redo_{history_.RedoList()};
     TCodeEditKeyStrokes keystrokes_;
     TCodeEditMarkList marks_;
+    TCodeGutter gutter_;
     TCodeEditBookmarks bookmarks_{marks_};
 };
 
