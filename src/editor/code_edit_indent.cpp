@@ -144,6 +144,7 @@ void TCustomCodeEdit::ShiftTab() {
     const TPoint caret = CaretPoint();
     {
         TModeRestore mode(selectionMode_, smNormal);
+        TOptionOff selecting(options_, eoNoSelection);
         SetSelAnchor({x, caretY_});
         SetSelExtent(caret);
         const std::string text = SelText();
@@ -261,6 +262,7 @@ void TCustomCodeEdit::ChangeCase(TCodeEditorCommand command) {
         {
             // The word is replaced as a stream whatever the selection mode, so no other text goes with it.
             TModeRestore mode(selectionMode_, smNormal);
+            TOptionOff selecting(options_, eoNoSelection);
             SetSelAnchor({start, caretY_});
             SetSelExtent({end, caretY_});
             ReplaceSelectionUndoable(converted);
@@ -281,6 +283,7 @@ void TCustomCodeEdit::ChangeCase(TCodeEditorCommand command) {
     if (caretX_ > static_cast<int>(LineText(caretY_).size())) return;
     {
         TModeRestore mode(selectionMode_, smNormal);
+        TOptionOff selecting(options_, eoNoSelection);
         SetSelAnchor(caret);
         SetSelExtent({caret.X + 1, caret.Y});
         ReplaceSelectionUndoable(ToggleCase1252(SelText()));

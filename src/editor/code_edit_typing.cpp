@@ -9,21 +9,6 @@ namespace tips::editor {
 
 namespace {
 
-// Switches one option on for a scope and restores the previous set.
-class TOptionOn {
-public:
-    TOptionOn(TCodeEditorOptions& options, TCodeEditorOption option) : options_(options), saved_(options) {
-        options_ = options_.With(option);
-    }
-    TOptionOn(const TOptionOn&) = delete;
-    TOptionOn& operator=(const TOptionOn&) = delete;
-    ~TOptionOn() { options_ = saved_; }
-
-private:
-    TCodeEditorOptions& options_;
-    TCodeEditorOptions saved_;
-};
-
 bool IsBlank(char c) {
     const auto code = static_cast<unsigned char>(c);
     return code >= 1 && code <= 32;
@@ -328,6 +313,7 @@ void TCustomCodeEdit::DeleteToTarget(TCodeEditorCommand command) {
     TDeferral deferral(*this);
     const TCodeSelectionMode savedMode = selectionMode_;
     selectionMode_ = smNormal;
+    TOptionOff selecting(options_, eoNoSelection);  // the range is selected to delete it, whatever the user may select
     SetSelAnchor(caret);
     SetSelExtent(target);
     const std::string text = SelText();

@@ -8,13 +8,14 @@ namespace tips::editor {
 
 namespace {
 
-// The replay state of one record: its selection mode and eoScrollPastEol on, both restored after.
+// The replay state of one record: its selection mode, eoScrollPastEol on and eoNoSelection off (a
+// replay selects the text it replaces), all restored after.
 class TReplayScope {
 public:
     TReplayScope(TCodeSelectionMode& mode, TCodeSelectionMode recordMode, TCodeEditorOptions& options)
         : mode_(mode), savedMode_(mode), options_(options), savedOptions_(options) {
         mode_ = recordMode;
-        options_ = options_.With(eoScrollPastEol);
+        options_ = options_.With(eoScrollPastEol).Without(eoNoSelection);
     }
     TReplayScope(const TReplayScope&) = delete;
     TReplayScope& operator=(const TReplayScope&) = delete;

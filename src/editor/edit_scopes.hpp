@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "editor/editor_options.hpp"
 #include "editor/line_buffer.hpp"
 #include "editor/undo_list.hpp"
 
@@ -32,6 +33,35 @@ public:
 private:
     TCodeEditStringList& lines_;
     bool closed_ = false;
+};
+
+// Switches one option on, or off, for a scope and restores the previous set.
+class TOptionOn {
+public:
+    TOptionOn(TCodeEditorOptions& options, TCodeEditorOption option) : options_(options), saved_(options) {
+        options_ = options_.With(option);
+    }
+    TOptionOn(const TOptionOn&) = delete;
+    TOptionOn& operator=(const TOptionOn&) = delete;
+    ~TOptionOn() { options_ = saved_; }
+
+private:
+    TCodeEditorOptions& options_;
+    TCodeEditorOptions saved_;
+};
+
+class TOptionOff {
+public:
+    TOptionOff(TCodeEditorOptions& options, TCodeEditorOption option) : options_(options), saved_(options) {
+        options_ = options_.Without(option);
+    }
+    TOptionOff(const TOptionOff&) = delete;
+    TOptionOff& operator=(const TOptionOff&) = delete;
+    ~TOptionOff() { options_ = saved_; }
+
+private:
+    TCodeEditorOptions& options_;
+    TCodeEditorOptions saved_;
 };
 
 // Records made while the lists are locked do not exist.
