@@ -104,7 +104,11 @@ void TCustomCodeEdit::InsertImeString(const std::string& text) {
     }
     TOptionOn pastEol(options_, eoScrollPastEol);
     std::string line = LineText(caretY_);
-    if (static_cast<int>(line.size()) < caretX_) line.resize(static_cast<std::size_t>(caretX_), ' ');
+    const int length = static_cast<int>(line.size());
+    // Padding reaches the caret column and no further: one more blank would be left behind the
+    // string, outside what undo takes away. The padding is recorded like typed padding.
+    const int padding = std::max(caretX_ - 1 - length, 0);
+    line.append(static_cast<std::size_t>(padding), ' ');
     const TPoint before = CaretPoint();
     const auto at = static_cast<std::size_t>(caretX_ - 1);
     std::string replaced;
@@ -116,7 +120,13 @@ void TCustomCodeEdit::InsertImeString(const std::string& text) {
     const TPoint after{before.X + static_cast<int>(text.size()), before.Y};
     SetCaretPoint(after);
     StoreLine(caretY_, line);
-    Record(ukInsert, before, after, replaced, smNormal);
+    if (padding > 0) {
+        TUndoBlock block(undo_);
+        Record(ukPadding, before, {length + 1, caretY_}, {}, smNormal);
+        Record(ukInsert, before, after, replaced, smNormal);
+    } else {
+        Record(ukInsert, before, after, replaced, smNormal);
+    }
     if (CharToDisplayColumn(caretY_, caretX_) >= firstVisibleColumn_ + visibleColumns_) {
         SetFirstVisibleColumn(firstVisibleColumn_ + std::min(25, visibleColumns_ - 1));
     }

@@ -166,5 +166,16 @@ TEST_F(CommandsTest, InputMethodStringIsInsertedAndItsEchoDropped) {
     EXPECT_EQ(Lines(), (std::vector<std::string>{"axyzqb"}));
 }
 
+TEST_F(CommandsTest, InputMethodStringPastTheLineEndLeavesNoBlankBehindAndUndoesWhole) {
+    Load("ab\r\n");
+    editor_.SetOptions(editor_.Options().Without(eoTrimTrailingSpaces));  // a stray blank would stay
+    editor_.SetCaretPoint({5, 1});
+    editor_.ImeComposition("xy");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"ab  xy"}));
+    EXPECT_EQ(editor_.CaretPoint(), (TPoint{7, 1}));
+    while (editor_.CanUndo()) editor_.Undo();
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"ab"}));
+}
+
 }  // namespace
 }  // namespace tips::editor::testing
