@@ -152,15 +152,6 @@ TForm1::~TForm1() {
     DestroyHandle();
 }
 
-std::string TForm1::RunningExecutablePath() {
-    std::vector<char> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length < buffer.size()) return std::string(buffer.data(), length);
-        buffer.resize(buffer.size() * 2);
-    }
-}
-
 void TForm1::LayoutLoaded() {
     TForm::LayoutLoaded();
     ExtOneInstance1.LayoutLoaded();

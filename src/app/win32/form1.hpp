@@ -13,6 +13,7 @@
 #include "widgets/win32/db_grid.hpp"
 #include "widgets/ext_one_instance.hpp"
 #include "widgets/win32/edit_box.hpp"
+#include "widgets/win32/ext_application.hpp"
 #include "widgets/win32/ext_splitter_pane.hpp"
 #include "widgets/win32/ext_splitter_panel.hpp"
 #include "widgets/win32/form.hpp"
@@ -27,10 +28,8 @@ namespace tips::app {
 class TForm1 final : public widgets::TForm {
 public:
     // executablePath decides where trucos.dat lives; by default the running program's own path.
-    explicit TForm1(std::string executablePath = RunningExecutablePath());
+    explicit TForm1(std::string executablePath = widgets::ExecutablePath());
     ~TForm1() override;
-
-    static std::string RunningExecutablePath();
 
     // The window's components, by their names. Parents come before their children.
     store::TMemoryTable tbTrucos{"tbTrucos", platform::UserDefaultCollator()};

@@ -36,6 +36,24 @@ void TForm::CreateForm(const TFormLayout& layout) {
 }
 
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                RememberFocus();
+            } else {
+                RestoreFocus();
+            }
+            return 0;
+        case WM_SETFOCUS:
+            RestoreFocus();
+            return 0;
+        case WM_DESTROY:
+            // The menu object frees its own menu.
+            if (menu_) SetMenu(Handle(), nullptr);
+            break;
+        default:
+            break;
+    }
     if (message == WM_COMMAND && lParam == 0 && HIWORD(wParam) == 0 && menu_) {
         if (TMenuItem* item = menu_->FromCommand(LOWORD(wParam)); item && item->OnClick) {
             item->OnClick(*item);
@@ -43,6 +61,22 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         }
     }
     return TWinControl::WndProc(message, wParam, lParam);
+}
+
+void TForm::RememberFocus() {
+    const HWND focus = GetFocus();
+    if (focus && focus != Handle() && IsChild(Handle(), focus)) lastFocus_ = focus;
+}
+
+void TForm::RestoreFocus() {
+    if (lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_) && IsWindowVisible(lastFocus_) &&
+        IsWindowEnabled(lastFocus_)) {
+        ::SetFocus(lastFocus_);
+        return;
+    }
+    std::vector<TWinControl*> stops;
+    CollectTabStops(stops);
+    if (!stops.empty()) stops.front()->SetFocus();
 }
 
 bool TForm::PreTranslateMessage(const MSG& message) {

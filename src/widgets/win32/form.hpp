@@ -44,7 +44,12 @@ protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The control that had the focus when the form was last deactivated, to give it back.
+    void RememberFocus();
+    void RestoreFocus();
+
     TMainMenu* menu_ = nullptr;
+    HWND lastFocus_ = nullptr;
     platform::TFontHandle font_;
 };
 

@@ -18,9 +18,9 @@ TMenuItem* FindIn(std::vector<TMenuItem>& items, const Visit& matches) {
 
 TMainMenu::TMainMenu(std::vector<TMenuItem> items) : items_(std::move(items)) { handle_ = Build(items_, true); }
 
+// The form detaches the menu before its window goes, so the handle is always ours to free.
 TMainMenu::~TMainMenu() {
-    // A menu still attached to a window is destroyed with it; a detached one is ours to free.
-    if (handle_ && IsMenu(handle_)) DestroyMenu(handle_);
+    if (handle_) DestroyMenu(handle_);
 }
 
 HMENU TMainMenu::Build(std::vector<TMenuItem>& items, bool bar) {

@@ -28,7 +28,8 @@ public:
     TMainMenu& operator=(const TMainMenu&) = delete;
 
     HMENU Handle() const { return handle_; }
-    std::vector<TMenuItem>& Items() { return items_; }
+    // The items are fixed once the menu is built (commands point into them); their handlers may change.
+    const std::vector<TMenuItem>& Items() const { return items_; }
 
     // The item of a name, or nullptr.
     TMenuItem* Find(const std::string& name);

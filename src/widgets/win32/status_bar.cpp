@@ -18,6 +18,16 @@ void TStatusBar::SetPanelWidths(std::vector<int> widths) {
     if (HandleAllocated()) SendParts();
 }
 
+std::string TStatusBar::PanelText(int index) const {
+    const std::string& text = texts_.at(static_cast<std::size_t>(index));
+    if (!HandleAllocated()) return text;
+    const auto length = LOWORD(SendMessageA(Handle(), SB_GETTEXTLENGTHA, static_cast<WPARAM>(index), 0));
+    std::string shown(length + 1u, '\0');
+    SendMessageA(Handle(), SB_GETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(shown.data()));
+    shown.resize(length);
+    return shown;
+}
+
 void TStatusBar::SetPanelText(int index, const std::string& text) {
     texts_.at(static_cast<std::size_t>(index)) = text;
     if (HandleAllocated()) SendMessageA(Handle(), SB_SETTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str()));

@@ -15,7 +15,8 @@ public:
     // Widths of the panels, left to right.
     void SetPanelWidths(std::vector<int> widths);
     int PanelCount() const { return static_cast<int>(texts_.size()); }
-    std::string PanelText(int index) const { return texts_.at(static_cast<std::size_t>(index)); }
+    // What the panel shows (read back from the control once its window exists).
+    std::string PanelText(int index) const;
     void SetPanelText(int index, const std::string& text);
 
 protected:

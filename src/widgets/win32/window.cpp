@@ -8,6 +8,13 @@
 #include "widgets/win32/application.hpp"
 
 namespace tips::widgets {
+namespace {
+
+// Marks a window as one of ours. A property survives whatever else subclasses the window later
+// (tooltips do), where comparing the window procedure would not.
+constexpr const char* kObjectProperty = "TipsWindowObject";
+
+}  // namespace
 
 TWindow::~TWindow() { DestroyHandle(); }
 
@@ -50,14 +57,14 @@ void TWindow::CreateSubclassedHandle(const TWindowParams& params) {
     if (!hwnd) throw std::runtime_error("Error creating window " + params.className);
     handle_ = hwnd;
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetPropA(hwnd, kObjectProperty, this);
     classProcedure_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindow::WindowProc)));
 }
 
 TWindow* TWindow::FromHandle(HWND hwnd) {
     if (!hwnd) return nullptr;
-    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC)) != &TWindow::WindowProc) return nullptr;
-    return reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return static_cast<TWindow*>(GetPropA(hwnd, kObjectProperty));
 }
 
 void TWindow::DestroyHandle() {
@@ -91,6 +98,7 @@ LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         window = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         window->handle_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+        SetPropA(hwnd, kObjectProperty, window);
     }
     if (!window) return DefWindowProcA(hwnd, message, wParam, lParam);
 
@@ -103,10 +111,13 @@ LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         Application().HandleException(std::runtime_error("Unknown error"));
     }
     if (message == WM_NCDESTROY) {
-        if (window->classProcedure_) {
+        // Undo our subclassing only when nobody subclassed the window after us.
+        const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+        if (window->classProcedure_ && current == &TWindow::WindowProc) {
             SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(window->classProcedure_));
-            window->classProcedure_ = nullptr;
         }
+        window->classProcedure_ = nullptr;
+        RemovePropA(hwnd, kObjectProperty);
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         window->handle_ = nullptr;
     }

@@ -102,8 +102,12 @@ TEST_F(Browsing, TheGridShowsTheTipsUnderTheirTitles) {
 TEST_F(Browsing, ClickingTheTitleColumnAtStartDoesNotSortAgainButWritesTheNote) {
     TForm1 form(Executable());
     form.tbTrucos.Last();
+    form.tbTrucos.Edit();
+    form.tbTrucosFields.Categoria->SetAsString("Zonas");
     ClickTitle(form, 1);
-    EXPECT_EQ(Title(form), "Zona");   // a new sort would have gone back to the first record
+    // Sorting again would have posted the pending change first.
+    EXPECT_EQ(form.tbTrucos.State(), tips::store::TDataSetState::dsEdit);
+    EXPECT_EQ(Title(form), "Zona");
     EXPECT_EQ(form.StatusBar1.PanelText(0), "Ordenado por T\xEDtulo");
     EXPECT_EQ(form.DBGrid1.SelectedIndex(), 1);
     EXPECT_EQ(form.radio1.ItemIndex(), 1);
@@ -157,7 +161,7 @@ TEST_F(Browsing, ANewRowTypedInTheGridAndLeftPendingIsNotSaved) {
     EXPECT_EQ(fields.Categoria->AsString(), "Matrices");
 }
 
-TEST_F(Browsing, DownOnANewRowWithACategoryPostsItIntoItsPlace) {
+TEST_F(Browsing, LeavingAFilledNewRowPostsItIntoItsPlace) {
     TForm1 form(Executable());
     ShowWindow(form.Handle(), SW_SHOW);
     form.DBGrid1.SetFocus();

@@ -73,16 +73,39 @@ TEST_F(Layout, TheWorkingAreaAndItsPanesFollowTheWindowInProportion) {
     EXPECT_EQ(form.DBGrid1.BoundsRect(), (TViewRect{0, 40, 300, 388}));
 }
 
-TEST_F(Layout, TabGoesFromTheGridToTheRadioGroupAndTheSearchBox) {
+TEST_F(Layout, TheTabOrderRunsFromTheGridToTheRadioGroupAndTheSearchBox) {
     TForm1 form(Executable());
     ShowWindow(form.Handle(), SW_SHOW);
     form.DBGrid1.SetFocus();
-    form.SelectNext(true);   // what Tab does where the focused control does not take it
+    form.SelectNext(true);   // the grid keeps Tab for itself; this is where the next stop lies
     EXPECT_EQ(GetFocus(), form.radio1.ButtonHandle(1));   // the selected item
-    form.SelectNext(true);
+    PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 1);     // a radio button leaves Tab to the form
+    tips::widgets::Application().ProcessMessages();
     EXPECT_TRUE(form.Edit1.Focused());
     form.SelectNext(false);
     EXPECT_EQ(GetFocus(), form.radio1.ButtonHandle(1));
+}
+
+TEST_F(Layout, TheFocusStartsInTheGridAndComesBackWhereItWasAfterAnotherWindow) {
+    TForm1 form(Executable());
+    ShowWindow(form.Handle(), SW_SHOW);
+    SetActiveWindow(form.Handle());
+    EXPECT_TRUE(form.DBGrid1.Focused());
+
+    form.Edit1.SetFocus();
+    const HWND other = CreateWindowExA(0, "STATIC", "otra", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                       GetModuleHandleA(nullptr), nullptr);
+    SetActiveWindow(other);
+    ASSERT_NE(GetFocus(), form.Edit1.Handle());
+    SetActiveWindow(form.Handle());
+    EXPECT_TRUE(form.Edit1.Focused());
+    DestroyWindow(other);
+}
+
+TEST_F(Layout, ToolbarButtonsStayOurControlsThoughTheirTooltipsSubclassThem) {
+    TForm1 form(Executable());
+    EXPECT_EQ(tips::widgets::TWinControl::FindControl(form.BtnPaste.Handle()), &form.BtnPaste);
+    EXPECT_EQ(tips::widgets::TWinControl::FindControl(form.Edit1.Handle()), &form.Edit1);
 }
 
 TEST_F(Layout, TheStatusBarHasItsTwoPanelsEmpty) {
