@@ -51,4 +51,37 @@ private:
     HGDIOBJ previous_;
 };
 
+// The device context of a WM_PAINT: BeginPaint on construction, EndPaint on exit, so the window is
+// validated even when painting throws.
+class TPaintDC {
+public:
+    explicit TPaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    TPaintDC(const TPaintDC&) = delete;
+    TPaintDC& operator=(const TPaintDC&) = delete;
+    ~TPaintDC() { EndPaint(window_, &paint_); }
+
+    HDC get() const { return dc_; }
+    const RECT& PaintRect() const { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
+    HDC dc_;
+};
+
+// A window's (or, for nullptr, the screen's) device context, released on exit.
+class TWindowDC {
+public:
+    explicit TWindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+    TWindowDC(const TWindowDC&) = delete;
+    TWindowDC& operator=(const TWindowDC&) = delete;
+    ~TWindowDC() { ReleaseDC(window_, dc_); }
+
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 }  // namespace tips::platform

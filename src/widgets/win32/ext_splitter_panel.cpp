@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/win32/gdi_object.hpp"
 #include "widgets/win32/ext_splitter_pane.hpp"
 #include "widgets/win32/splitter_bar_gdi.hpp"
 
@@ -119,9 +120,8 @@ void TExtSplitterPanel::InvertGhost(const platform::TViewRect& rect) {
     if (!HandleAllocated()) return;
     POINT corners[2] = {{rect.Left, rect.Top}, {rect.Right, rect.Bottom}};
     MapWindowPoints(Handle(), HWND_DESKTOP, corners, 2);
-    const HDC screen = GetDC(nullptr);
-    PatBlt(screen, corners[0].x, corners[0].y, corners[1].x - corners[0].x, corners[1].y - corners[0].y, DSTINVERT);
-    ReleaseDC(nullptr, screen);
+    const platform::TWindowDC screen(nullptr);
+    PatBlt(screen.get(), corners[0].x, corners[0].y, corners[1].x - corners[0].x, corners[1].y - corners[0].y, DSTINVERT);
 }
 
 void TExtSplitterPanel::CaptureMouse() {
@@ -133,10 +133,8 @@ void TExtSplitterPanel::ReleaseMouse() {
 }
 
 void TExtSplitterPanel::Paint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = BeginPaint(Handle(), &paint);
-    for (int i = 0; i < layout_.BarCount(); ++i) DrawSplitterBar(dc, layout_.PaintBar(i, platform::clBtnFace));
-    EndPaint(Handle(), &paint);
+    const platform::TPaintDC dc(Handle());
+    for (int i = 0; i < layout_.BarCount(); ++i) DrawSplitterBar(dc.get(), layout_.PaintBar(i, platform::clBtnFace));
 }
 
 bool TExtSplitterPanel::SetCursorFromHitPoint() {

@@ -1,5 +1,7 @@
 #include "widgets/win32/panel.hpp"
 
+#include "platform/win32/gdi_object.hpp"
+
 namespace tips::widgets {
 
 void TPanel::CreateParams(TWindowParams& params) {
@@ -8,15 +10,14 @@ void TPanel::CreateParams(TWindowParams& params) {
 }
 
 void TPanel::Paint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = BeginPaint(Handle(), &paint);
+    const platform::TPaintDC paintDc(Handle());
+    const HDC dc = paintDc.get();
     RECT rect{};
     GetClientRect(Handle(), &rect);
     FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
     if (BevelOuter != TPanelBevel::bvNone) {
         DrawEdge(dc, &rect, BevelOuter == TPanelBevel::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
     }
-    EndPaint(Handle(), &paint);
 }
 
 LRESULT TPanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -98,13 +98,12 @@ void TRadioGroup::CreateParams(TWindowParams& params) {
 // Buttons share the width in columns below the caption line, each as high as its share of what is left.
 void TRadioGroup::AlignControls() {
     if (!HandleAllocated() || buttons_.empty()) return;
-    const HDC dc = GetDC(Handle());
     TEXTMETRICA metrics{};
     {
-        const platform::TSelectObject font(dc, Font());
-        GetTextMetricsA(dc, &metrics);
+        const platform::TWindowDC dc(Handle());
+        const platform::TSelectObject font(dc.get(), Font());
+        GetTextMetricsA(dc.get(), &metrics);
     }
-    ReleaseDC(Handle(), dc);
 
     const int count = static_cast<int>(buttons_.size());
     const int columns = std::max(Columns, 1);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/win32/gdi_object.hpp"
+
 namespace tips::widgets {
 
 namespace {
@@ -129,10 +131,8 @@ LRESULT TSpeedButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT: {
-            PAINTSTRUCT paint{};
-            const HDC dc = BeginPaint(Handle(), &paint);
-            Paint(dc);
-            EndPaint(Handle(), &paint);
+            const platform::TPaintDC dc(Handle());
+            Paint(dc.get());
             return 0;
         }
         case WM_PRINTCLIENT:
