@@ -97,9 +97,12 @@ void TCustomCodeEdit::Tab() {
         }
         // The blanks go in as a stream: in line mode they would otherwise be recorded as whole
         // lines, and undoing them would take the caret line with them.
-        const TPoint old = CaretPoint();
+        // Past the end of the line the blanks follow padding up to the caret; the record starts
+        // where the line ended, so that undo takes the padding away with them.
+        TPoint from = CaretPoint();
+        if (from.Y <= lines_->Count()) from.X = std::min(from.X, static_cast<int>(LineText(from.Y).size()) + 1);
         ReplaceSelectionText(smNormal, inserted, true);
-        Record(ukInsert, old, CaretPoint(), {}, smNormal);
+        Record(ukInsert, from, CaretPoint(), {}, smNormal);
     }
     const TCodeEditorOptions saved = options_;
     options_ = options_.With(eoScrollPastEol);
