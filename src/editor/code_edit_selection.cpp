@@ -178,6 +178,10 @@ void TCustomCodeEdit::SetSelText(const std::string& text) {
 void TCustomCodeEdit::ReplaceSelectionUndoable(const std::string& text) {
     TUndoBlock block(undo_);
     if (HasSelection()) Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+    if (selectionMode_ == smColumn) {
+        ReplaceColumnsUndoable(text);
+        return;
+    }
     const TPoint start = SelectionStart();
     selExtent_ = SelectionEnd();
     selAnchor_ = start;
@@ -192,6 +196,21 @@ void TCustomCodeEdit::ReplaceSelectionUndoable(const std::string& text) {
         end = {start.X + 1, end.Y - 1};
     }
     Record(ukInsert, start, end, {}, selectionMode_);
+}
+
+void TCustomCodeEdit::ReplaceColumnsUndoable(const std::string& text) {
+    // The deletion leaves the caret on the extent's line; the new rows go in from the top line of
+    // the rectangle, where the old ones were. Rows may differ in length, so each records itself
+    // (and lines added below the text are recorded too): undone in reverse, they leave exactly
+    // the text the recorded deletion then puts back.
+    const int top = std::min(selAnchor_.Y, selExtent_.Y);
+    const int left = std::min(selAnchor_.X, selExtent_.X);
+    {
+        TUndoLock lock(undo_, redo_);
+        ReplaceSelectionText(smColumn, {}, false);
+    }
+    SetCaretPointEx(false, {left, top});
+    ReplaceSelectionText(smColumn, text, true);
 }
 
 void TCustomCodeEdit::InsertColumnBlock(TPoint begin, TPoint end, const std::string& text, bool recording) {

@@ -341,6 +341,7 @@ private:
 
     // Replacement primitive pieces.
     void DeleteSelectionForReplace(TCodeSelectionMode mode);
+    void ReplaceColumnsUndoable(const std::string& text);
     int InsertTextForReplace(TCodeSelectionMode mode, const std::string& text, bool recordRows);
 
     std::unique_ptr<TCodeEditStringList> lines_;
