@@ -189,13 +189,14 @@ void TCustomCodeEdit::ReplaceSelectionUndoable(const std::string& text) {
         TUndoLock lock(undo_, redo_);
         ReplaceSelectionText(selectionMode_, text, true);
     }
-    TPoint end = CaretPoint();
-    if (selectionMode_ == smLine && end.X == 1 && end.Y > start.Y) {
-        // Text that ended with a line break left the caret at the start of the next line, which
-        // is not part of the insertion: the record covers the lines up to the one before it.
-        end = {start.X + 1, end.Y - 1};
+    if (selectionMode_ == smLine) {
+        // Whole lines went in before the start line and a last piece without a break was put in
+        // front of the line after them: what was inserted is the stream from column 1 of the
+        // start line to the caret, and only that may go again on undo.
+        Record(ukInsert, {1, start.Y}, CaretPoint(), {}, smNormal);
+        return;
     }
-    Record(ukInsert, start, end, {}, selectionMode_);
+    Record(ukInsert, start, CaretPoint(), {}, selectionMode_);
 }
 
 void TCustomCodeEdit::ReplaceColumnsUndoable(const std::string& text) {
