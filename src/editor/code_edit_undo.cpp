@@ -73,9 +73,10 @@ void TCustomCodeEdit::UndoOneChange(const TCodeEditUndoItem& item) {
             SetCaretPoint(s);
             redo_.RecordChange(ukLineBreak, s, e, {}, mode);
             std::string line = LineText(caretY_);
-            // The break stored the caret line trimmed; padding back to the caret restores those
-            // spaces whatever the moved text starts with, so undo gives back the line as it was.
-            if (static_cast<int>(line.size()) < caretX_ - 1) {
+            // A break inside the line stored its left part trimmed; padding back to the caret
+            // restores those spaces whatever the moved text starts with, so undo gives back the
+            // line as it was. A break past the end (nothing moved) left the line alone: no padding.
+            if (!t.empty() && static_cast<int>(line.size()) < caretX_ - 1) {
                 line.resize(static_cast<std::size_t>(caretX_ - 1), ' ');
             }
             TLinesUpdate update(*lines_);
