@@ -108,4 +108,16 @@ void TExtSplitterDrag::MouseUp(TSplitterPoint point) {
     port_.ReleaseMouse();
 }
 
+void TExtSplitterDrag::Cancel() {
+    if (!dragging_) return;
+    InvertGhosts();
+    dragging_ = false;
+    draggedBar_ = -1;
+    for (int i = 0; i < layout_.BarCount(); ++i) {
+        TExtSplitterBarItem& bar = layout_.Bar(i);
+        bar.SetDragging(false);
+        bar.SetMoved(false);
+    }
+}
+
 }  // namespace tips::widgets

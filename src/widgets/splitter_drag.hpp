@@ -29,6 +29,9 @@ public:
     // A move with the left button held.
     void MouseMove(TSplitterPoint point);
     void MouseUp(TSplitterPoint point);
+    // The mouse was taken away mid-drag (another window took the capture): the ghost goes and the bar
+    // stays where it was; nothing is toggled or reported.
+    void Cancel();
 
     bool Dragging() const { return dragging_; }
     int DraggedBar() const { return draggedBar_; }

@@ -53,6 +53,22 @@ TEST_F(SplitterDrag, GhostFollowsTheMouseAndPanesMoveOnRelease) {
     EXPECT_EQ(splitChanges, std::vector<int>{0});
 }
 
+TEST_F(SplitterDrag, ACancelledDragErasesTheGhostAndLeavesTheBar) {
+    panel.drag.MouseDown({308, 100});
+    panel.drag.MouseMove({400, 100});
+    panel.drag.Cancel();
+    EXPECT_FALSE(panel.drag.Dragging());
+    EXPECT_FALSE(Bar().Dragging());
+    EXPECT_TRUE(AllGhostsErased(panel.window.ghosts));
+    EXPECT_EQ(Bar().Position(), 304);
+    EXPECT_TRUE(splitChanges.empty());
+    // A release that still arrives afterwards changes nothing.
+    const auto ghosts = panel.window.ghosts.size();
+    panel.drag.MouseUp({400, 100});
+    EXPECT_EQ(panel.window.ghosts.size(), ghosts);
+    EXPECT_EQ(Bar().Position(), 304);
+}
+
 TEST_F(SplitterDrag, StopsAtBothEdgesAndAnswersAtOnceWhenTheMouseTurnsBack) {
     panel.drag.MouseDown({308, 100});
     panel.drag.MouseMove({-200, 100});

@@ -188,6 +188,13 @@ LRESULT TExtSplitterPanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONUP:
             drag_.MouseUp(PointOf(lParam));
             return 0;
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != Handle()) drag_.Cancel();
+            return 0;
+        case WM_CANCELMODE:
+            drag_.Cancel();
+            ReleaseMouse();
+            break;
         case WM_MOUSELEAVE:
             trackingLeave_ = false;
             if (!drag_.Dragging()) hover_.MouseLeave();

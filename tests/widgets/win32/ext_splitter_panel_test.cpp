@@ -293,4 +293,19 @@ TEST(ExtSplitterPanel, GhostIsTheBarInvertedOnTheScreenUntilRelease) {
     EXPECT_EQ(ScreenPixel(form.panel, 359, 100), GetSysColor(COLOR_BTNFACE));
 }
 
+TEST(ExtSplitterPanel, LosingTheMouseMidDragErasesTheGhostAndKeepsThePanes) {
+    TSplitterForm form;
+    ShowAndPaint(form);
+    const COLORREF inside = ScreenPixel(form.panel, 350, 100);
+    Press(form.panel, 308, 100);
+    Drag(form.panel, 354, 100);
+    ASSERT_EQ(ScreenPixel(form.panel, 350, 100), inside ^ 0xFFFFFF);
+    SetCapture(form.Handle());   // another window takes the mouse
+    EXPECT_FALSE(form.panel.Dragging());
+    EXPECT_EQ(ScreenPixel(form.panel, 350, 100), inside);
+    ReleaseCapture();
+    Release(form.panel, 354, 100);
+    EXPECT_EQ(form.panel.Bars(0).Position(), 304);
+}
+
 }  // namespace
