@@ -52,36 +52,58 @@ protected:
     std::string Executable() const { return dir_ + "\\tips.exe"; }
     std::string TipsFile() const { return dir_ + "\\trucos.dat"; }
 
-    PROCESS_INFORMATION Start() const {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        std::string commandLine = "\"" + Executable() + "\"";
-        EXPECT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(),
-                                   &startup, &process));
-        return process;
-    }
-
-    static HWND WaitForMainWindow(const PROCESS_INFORMATION& process) {
-        FindMainWindow search{process.dwProcessId};
-        for (int tries = 0; tries < 300 && !search.found; ++tries) {
-            EnumWindows(&MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-            if (!search.found) Sleep(50);
+    // A started copy of the program; one still running when the test ends is stopped.
+    class TRunningCopy {
+    public:
+        TRunningCopy(const std::string& executable, const std::string& directory) {
+            STARTUPINFOA startup{};
+            startup.cb = sizeof startup;
+            std::string commandLine = "\"" + executable + "\"";
+            started_ = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                      directory.c_str(), &startup, &process_) != FALSE;
         }
-        return search.found;
-    }
+        TRunningCopy(const TRunningCopy&) = delete;
+        TRunningCopy& operator=(const TRunningCopy&) = delete;
+        ~TRunningCopy() {
+            if (!started_) return;
+            if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 1);
+            CloseHandle(process_.hThread);
+            CloseHandle(process_.hProcess);
+        }
+
+        bool Started() const { return started_; }
+        // Waits for the process to end; true when it did in time.
+        bool WaitForExit(DWORD milliseconds) const {
+            return started_ && WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
+        }
+        bool Running() const { return started_ && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
+        DWORD ExitCode() const {
+            DWORD code = STILL_ACTIVE;
+            GetExitCodeProcess(process_.hProcess, &code);
+            return code;
+        }
+        HWND WaitForMainWindow() const {
+            FindMainWindow search{process_.dwProcessId};
+            for (int tries = 0; started_ && tries < 300 && !search.found; ++tries) {
+                EnumWindows(&MatchMainWindow, reinterpret_cast<LPARAM>(&search));
+                if (!search.found) Sleep(50);
+            }
+            return search.found;
+        }
+
+    private:
+        PROCESS_INFORMATION process_{};
+        bool started_ = false;
+    };
 
     // Starts the program, waits for its main window, closes it and waits for the process to end.
     void StartAndClose() {
-        const PROCESS_INFORMATION process = Start();
-        const HWND window = WaitForMainWindow(process);
-        EXPECT_NE(window, nullptr) << "the main window never showed";
-        if (window) PostMessageA(window, WM_CLOSE, 0, 0);
-        const DWORD waited = WaitForSingleObject(process.hProcess, window ? 30000 : 0);
-        if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
-        EXPECT_EQ(waited, WAIT_OBJECT_0) << "the program did not end after its window was closed";
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
+        const TRunningCopy copy(Executable(), dir_);
+        ASSERT_TRUE(copy.Started());
+        const HWND window = copy.WaitForMainWindow();
+        ASSERT_NE(window, nullptr) << "the main window never showed";
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(copy.WaitForExit(30000)) << "the program did not end after its window was closed";
     }
 
     std::string dir_;
@@ -111,8 +133,8 @@ TEST_F(Program, MissingTipsFileBecomesTheEmptyFileAtExit) {
 }
 
 TEST_F(Program, ASecondCopyBringsTheFirstForwardAndEndsByItself) {
-    const PROCESS_INFORMATION first = Start();
-    const HWND firstWindow = WaitForMainWindow(first);
+    const TRunningCopy first(Executable(), dir_);
+    const HWND firstWindow = first.WaitForMainWindow();
     ASSERT_NE(firstWindow, nullptr);
     ShowWindow(firstWindow, SW_MINIMIZE);
     ASSERT_TRUE(IsIconic(firstWindow));
@@ -120,29 +142,17 @@ TEST_F(Program, ASecondCopyBringsTheFirstForwardAndEndsByItself) {
     // The same program under a path that differs in letter case counts as the same program.
     std::string upperCase = Executable();
     for (char& c : upperCase) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION second{};
-    std::string commandLine = "\"" + upperCase + "\"";
-    ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir_.c_str(),
-                               &startup, &second));
-    const DWORD waited = WaitForSingleObject(second.hProcess, 30000);
-    if (waited != WAIT_OBJECT_0) TerminateProcess(second.hProcess, 1);
-    EXPECT_EQ(waited, WAIT_OBJECT_0) << "the second copy did not end by itself";
-    DWORD exitCode = 1;
-    GetExitCodeProcess(second.hProcess, &exitCode);
-    EXPECT_EQ(exitCode, 0u);
+    const TRunningCopy second(upperCase, dir_);
+    ASSERT_TRUE(second.Started());
+    EXPECT_TRUE(second.WaitForExit(30000)) << "the second copy did not end by itself";
+    EXPECT_EQ(second.ExitCode(), 0u);
 
     // The first copy's main window was restored; the first copy still runs.
     EXPECT_FALSE(IsIconic(firstWindow));
-    EXPECT_EQ(WaitForSingleObject(first.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    EXPECT_TRUE(first.Running());
 
     PostMessageA(firstWindow, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(first.hProcess, 30000), WAIT_OBJECT_0);
-    for (const PROCESS_INFORMATION& process : {first, second}) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    EXPECT_TRUE(first.WaitForExit(30000));
 }
 
 }  // namespace
