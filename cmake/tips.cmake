@@ -33,6 +33,40 @@ function(tips_add_library name)
   target_link_libraries(${name} PUBLIC tips_options ${ARG_LIBS})
 endfunction()
 
+# tips_add_subsystem(NAME [LIBS ...] [WIN32_LIBS ...]): the portable library tips_NAME from the folder's
+# *.cpp and, in the Windows build, tips_NAME_win32 from its win32/*.cpp. Either is made only when it has
+# sources.
+function(tips_add_subsystem name)
+  cmake_parse_arguments(ARG "" "" "LIBS;WIN32_LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(sources)
+    tips_add_library(tips_${name} SOURCES ${sources} LIBS ${ARG_LIBS})
+  endif()
+  if(WIN32)
+    file(GLOB win32_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win32/*.cpp)
+    if(win32_sources)
+      tips_add_library(tips_${name}_win32 SOURCES ${win32_sources}
+                       LIBS tips_${name} tips_platform_impl ${ARG_WIN32_LIBS})
+    endif()
+  endif()
+endfunction()
+
+# tips_add_subsystem_tests(NAME [LIBS ...]): NAME_tests from the folder's *_test.cpp against tips_NAME,
+# and in the Windows build NAME_win32_tests from win32/*_test.cpp against tips_NAME_win32.
+function(tips_add_subsystem_tests name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  if(tests AND TARGET tips_${name})
+    tips_add_test(${name}_tests SOURCES ${tests} LIBS tips_${name} tips_platform_impl ${ARG_LIBS})
+  endif()
+  if(WIN32)
+    file(GLOB win32_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win32/*_test.cpp)
+    if(win32_tests AND TARGET tips_${name}_win32)
+      tips_add_test(${name}_win32_tests SOURCES ${win32_tests} LIBS tips_${name}_win32)
+    endif()
+  endif()
+endfunction()
+
 # tips_add_test(NAME SOURCES... [LIBS ...]): one GoogleTest executable, one CTest entry.
 # In the Windows build CTest runs it through the Wine wrapper.
 function(tips_add_test name)
