@@ -37,7 +37,7 @@ void TCustomCodeEdit::CopyToClipboard() {
 void TCustomCodeEdit::CutToClipboard() {
     if (readOnly_ || !HasSelection()) return;
     CopyToClipboard();
-    Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+    Record(ukDelete, selAnchor_, selExtent_, DeletedText(), selectionMode_);
     TUndoLock lock(undo_, redo_);
     ReplaceSelectionUndoable({});
 }
@@ -52,7 +52,7 @@ void TCustomCodeEdit::PasteFromClipboard() {
         TFlagOn pasting(pasteRunning_);
         TPoint start = CaretPoint();
         if (HasSelection()) {
-            Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+            Record(ukDelete, selAnchor_, selExtent_, DeletedText(), selectionMode_);
             start = SelectionStart();
             selExtent_ = SelectionEnd();
             selAnchor_ = start;

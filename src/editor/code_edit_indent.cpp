@@ -92,7 +92,7 @@ void TCustomCodeEdit::Tab() {
     {
         TUndoBlock block(undo_);
         if (HasSelection()) {
-            Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+            Record(ukDelete, selAnchor_, selExtent_, DeletedText(), selectionMode_);
             SetSelText({});
         }
         // The blanks go in as a stream: in line mode they would otherwise be recorded as whole

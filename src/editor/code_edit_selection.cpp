@@ -137,7 +137,11 @@ bool TCustomCodeEdit::SelectionContains(TPoint point) const {
     return !PointBefore(point, s) && PointBefore(point, e);
 }
 
-std::string TCustomCodeEdit::SelText() const {
+std::string TCustomCodeEdit::SelText() const { return SelectedText(!Has(eoTrimTrailingSpaces)); }
+
+std::string TCustomCodeEdit::DeletedText() const { return SelectedText(false); }
+
+std::string TCustomCodeEdit::SelectedText(bool padColumnRows) const {
     if (!HasSelection()) return {};
     const TPoint s = SelectionStart();
     const TPoint e = SelectionEnd();
@@ -160,7 +164,7 @@ std::string TCustomCodeEdit::SelText() const {
             const int c2 = std::max(selAnchor_.X, selExtent_.X);
             for (int y = s.Y; y <= e.Y; ++y) {
                 std::string part = ColumnsOf(LineText(y), c1, c2);
-                if (!Has(eoTrimTrailingSpaces)) part.resize(static_cast<std::size_t>(c2 - c1), ' ');
+                if (padColumnRows) part.resize(static_cast<std::size_t>(c2 - c1), ' ');
                 result += part;
                 if (y != e.Y) result += "\r\n";
             }
@@ -177,7 +181,7 @@ void TCustomCodeEdit::SetSelText(const std::string& text) {
 
 void TCustomCodeEdit::ReplaceSelectionUndoable(const std::string& text) {
     TUndoBlock block(undo_);
-    if (HasSelection()) Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+    if (HasSelection()) Record(ukDelete, selAnchor_, selExtent_, DeletedText(), selectionMode_);
     if (selectionMode_ == smColumn) {
         ReplaceColumnsUndoable(text);
         return;
@@ -339,7 +343,8 @@ int TCustomCodeEdit::InsertTextForReplace(TCodeSelectionMode mode, const std::st
                     if (insertedLines == 0) insertedAt = y;
                     lines_->Add(std::string(static_cast<std::size_t>(column - 1), ' ') + segment);
                     ++insertedLines;
-                } else {
+                } else if (!segment.empty()) {
+                    // An empty row changes nothing: padding it would leave blanks nobody typed.
                     std::string line = LineText(y);
                     if (static_cast<int>(line.size()) < column - 1) line.resize(static_cast<std::size_t>(column - 1), ' ');
                     line.insert(static_cast<std::size_t>(column - 1), segment);

@@ -40,7 +40,7 @@ void TCustomCodeEdit::InsertCharacter(char ch) {
     if (code < 32 || code == 127 || readOnly_) return;
     if (HasSelection()) {
         TUndoBlock block(undo_);
-        Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+        Record(ukDelete, selAnchor_, selExtent_, DeletedText(), selectionMode_);
         // The text goes where the deletion left the caret: the selection start, column 1 of it
         // in line mode, and the left column on the extent's line in column mode. No column row
         // records: the ukInsert below covers the character.
@@ -94,7 +94,7 @@ void TCustomCodeEdit::InsertImeString(const std::string& text) {
     if (readOnly_ || text.empty()) return;
     if (HasSelection()) {
         TUndoBlock block(undo_);
-        Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+        Record(ukDelete, selAnchor_, selExtent_, DeletedText(), selectionMode_);
         ReplaceSelectionText(selectionMode_, {}, false);
         const TPoint start = CaretPoint();
         ReplaceSelectionText(selectionMode_, text, false);
@@ -138,7 +138,7 @@ void TCustomCodeEdit::LineBreak(bool moveCaret) {
     if (readOnly_) return;
     TDeferral deferral(*this);
     if (HasSelection()) {
-        Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+        Record(ukDelete, selAnchor_, selExtent_, DeletedText(), selectionMode_);
         SetSelText({});
     }
     TLinesUpdate update(*lines_);
@@ -195,9 +195,9 @@ void TCustomCodeEdit::LineBreak(bool moveCaret) {
 
 void TCustomCodeEdit::DeleteSelectionRecorded() {
     if (PointBefore(selAnchor_, selExtent_)) {
-        Record(ukDelete, selAnchor_, selExtent_, SelText(), selectionMode_);
+        Record(ukDelete, selAnchor_, selExtent_, DeletedText(), selectionMode_);
     } else {
-        Record(ukForwardDelete, selExtent_, selAnchor_, SelText(), selectionMode_);
+        Record(ukForwardDelete, selExtent_, selAnchor_, DeletedText(), selectionMode_);
     }
     SetSelText({});
 }

@@ -64,7 +64,7 @@ void TCustomCodeEdit::UndoOneChange(const TCodeEditUndoItem& item) {
         case ukDropInsert:
         case ukPadding: {
             ApplyCaretAndSelection(s, s, e);
-            redo_.RecordChange(item.ChangeKind, s, e, SelText(), mode);
+            redo_.RecordChange(item.ChangeKind, s, e, DeletedText(), mode);
             ReplaceSelectionText(mode, t, false);
             SetCaretPoint(s);
             break;
@@ -136,7 +136,7 @@ void TCustomCodeEdit::RedoOneChange(const TCodeEditUndoItem& item) {
             ApplyCaretAndSelection(s, s, s);
             ReplaceSelectionText(mode, t, false);
             SetCaretPoint(e);
-            undo_.RecordChange(item.ChangeKind, s, e, SelText(), mode);
+            undo_.RecordChange(item.ChangeKind, s, e, DeletedText(), mode);
             if (item.ChangeKind == ukDropInsert) {
                 SetSelAnchor(s);
                 SetSelExtent(e);
@@ -154,7 +154,7 @@ void TCustomCodeEdit::RedoOneChange(const TCodeEditUndoItem& item) {
                 lines_->Put(s.Y - 1, padded);
             }
             ApplyCaretAndSelection(s, s, e);
-            undo_.RecordChange(item.ChangeKind, s, e, SelText(), mode);
+            undo_.RecordChange(item.ChangeKind, s, e, DeletedText(), mode);
             ReplaceSelectionText(mode, {}, false);
             SetCaretPoint(s);
             break;

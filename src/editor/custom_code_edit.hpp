@@ -208,6 +208,8 @@ public:
     void SelectAll();
     bool SelectionContains(TPoint point) const;
     std::string SelText() const;
+    // The selected text as a deletion takes it away: column rows only as long as their lines have them.
+    std::string DeletedText() const;
     void SetSelText(const std::string& text);
     void ReplaceSelectionUndoable(const std::string& text);
     // Returns the length of the last column-mode segment inserted.
@@ -342,6 +344,7 @@ private:
     // Replacement primitive pieces.
     void DeleteSelectionForReplace(TCodeSelectionMode mode);
     void ReplaceColumnsUndoable(const std::string& text);
+    std::string SelectedText(bool padColumnRows) const;
     int InsertTextForReplace(TCodeSelectionMode mode, const std::string& text, bool recordRows);
 
     std::unique_ptr<TCodeEditStringList> lines_;
