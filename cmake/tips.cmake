@@ -76,6 +76,11 @@ function(tips_add_test name)
   target_compile_definitions(${name} PRIVATE TIPS_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data")
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  # Windows-side tests open windows, take the focus and bring windows to the foreground on one shared
+  # display: two at once would steal them from each other.
+  if(name MATCHES "_win32_tests$")
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+  endif()
 endfunction()
 
 # tips_add_fuzzer(NAME SOURCE [LIBS ...]): a libFuzzer target, built by the fuzz preset only.
