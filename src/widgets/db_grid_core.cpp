@@ -345,6 +345,11 @@ void TDBGridCore::MouseUp(int x, int y) {
     if (hit.Area == TGridArea::Title && hit.Column == pressed && OnTitleClick) OnTitleClick(pressed);
 }
 
+void TDBGridCore::CancelMouse() {
+    pressedTitle_ = -1;
+    resizingColumn_ = -1;
+}
+
 void TDBGridCore::Scroll(TGridScroll code, int position) {
     auto* table = DataSet();
     if (!Active() || !table) return;

@@ -106,6 +106,8 @@ public:
     void MouseDown(int x, int y, bool hadFocus);
     void MouseMove(int x, int y);
     void MouseUp(int x, int y);
+    // The press ended elsewhere (the window lost the mouse): no title click and no resizing follow.
+    void CancelMouse();
     bool Resizing() const { return resizingColumn_ >= 0; }
     void Scroll(TGridScroll code, int position = 0);
     void MouseWheel(int notches);   // positive: away from the user, towards the first record

@@ -233,6 +233,22 @@ TEST(GridMouse, ATitleClickIsReportedWhenReleasedOnTheSameTitle) {
     EXPECT_EQ(fixture.grid.SelectedIndex(), 0);   // the click itself does not move the cell cursor
 }
 
+TEST(GridMouse, APressThatLostTheMouseIsNoClickAndNoResizing) {
+    TGridOnTips fixture(TGridOnTips::Titles({"Arrays"}));
+    std::vector<int> clicked;
+    fixture.grid.OnTitleClick = [&](int column) { clicked.push_back(column); };
+    fixture.grid.MouseDown(CellX(1), 5, true);
+    fixture.grid.CancelMouse();
+    fixture.grid.MouseUp(CellX(1), 5);
+    EXPECT_TRUE(clicked.empty());
+
+    const int edge = fixture.grid.Geometry().ColumnLeft(1) - 1;
+    fixture.grid.MouseDown(edge, 5, true);
+    ASSERT_TRUE(fixture.grid.Resizing());
+    fixture.grid.CancelMouse();
+    EXPECT_FALSE(fixture.grid.Resizing());
+}
+
 TEST(GridMouse, DraggingATitlesRightEdgeResizesTheColumn) {
     TGridOnTips fixture(TGridOnTips::Titles({"Arrays"}));
     std::vector<int> clicked;

@@ -269,15 +269,30 @@ LRESULT TDBGrid::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             const bool hadFocus = hasFocus_;
             if (!hadFocus) SetFocus();
             SetCapture(Handle());
-            core_.MouseDown(x, y, hadFocus);
+            try {
+                core_.MouseDown(x, y, hadFocus);
+            } catch (...) {
+                // A post that failed while moving to the clicked row: the press is over.
+                if (GetCapture() == Handle()) ReleaseCapture();
+                throw;
+            }
             return 0;
         }
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != Handle()) core_.CancelMouse();
+            return 0;
+        case WM_CANCELMODE:
+            core_.CancelMouse();
+            if (GetCapture() == Handle()) ReleaseCapture();
+            break;
         case WM_MOUSEMOVE:
             if (GetCapture() == Handle()) core_.MouseMove(x, y);
             return 0;
         case WM_LBUTTONUP:
-            if (GetCapture() == Handle()) ReleaseCapture();
+            // Only the release of a press the grid took counts.
+            if (GetCapture() != Handle()) return 0;
             core_.MouseUp(x, y);
+            ReleaseCapture();
             return 0;
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT) {

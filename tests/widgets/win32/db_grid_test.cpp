@@ -341,6 +341,20 @@ TEST(DBGridWindow, AClickOnATitleReportsItsColumn) {
     EXPECT_EQ(form.grid.SelectedIndex(), 0);
 }
 
+TEST(DBGridWindow, AReleaseAfterAnotherWindowTookTheMouseIsNoTitleClick) {
+    TGridForm form(kTips);
+    int clicks = 0;
+    form.grid.OnTitleClick = [&](TDBGrid&, TColumn&) { ++clicks; };
+    const auto at = Middle(form.grid.Core().Geometry().TitleRect(1));
+    SendMessageA(form.grid.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    SetCapture(form.other.Handle());
+    SendMessageA(form.grid.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    ReleaseCapture();
+    EXPECT_EQ(clicks, 0);
+    Click(form.grid.Handle(), at.x, at.y);
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST(DBGridWindow, AClickOnACellMovesTheCellCursorThere) {
     TGridForm form(kTips);
     form.other.SetFocus();
