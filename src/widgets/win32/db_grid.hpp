@@ -50,8 +50,9 @@ public:
     // The in-place edit box (exists once the grid's window does).
     HWND CellEditHandle() const { return cellEdit_.Handle(); }
 
-    // Fired for a key pressed in the grid or in its cell editor before the grid handles it; a key set
-    // to 0 is not handled.
+    // Fired for a key pressed in the grid before the grid handles it; a key set to 0 is not handled.
+    // While a cell is being edited it sees the keys the edit box hands to the grid (moves between
+    // cells and rows, Tab, Enter, Esc, F2, Insert), not those the box keeps (letters, Left, Right...).
     std::function<void(TDBGrid& sender, WORD& key, TShiftState shift)> OnKeyDown;
     // A click on a column title.
     std::function<void(TDBGrid& sender, TColumn& column)> OnTitleClick;
