@@ -302,6 +302,10 @@ void TCustomCodeEdit::DeleteChar() {
         lines_->Delete(caretY_);
         LinesDeleted(caretY_, 1);
         update.Close();
+        // Joining from past the end padded the line up to the caret: recorded ahead of the join,
+        // the padding is undone after the line break comes back, and goes too.
+        TUndoBlock block(undo_);
+        if (length < caretX_ - 1) Record(ukPadding, caret, {length + 1, caret.Y}, {}, smNormal);
         Record(ukQuietForwardDelete, caret, {1, caret.Y + 1}, "\r\n", smNormal);
     }
 }
