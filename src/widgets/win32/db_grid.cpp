@@ -2,27 +2,15 @@
 
 #include "widgets/win32/db_grid.hpp"
 
+#include "platform/win32/gdi_object.hpp"
 #include "widgets/win32/db_grid_painter.hpp"
 
 namespace tips::widgets {
 
 using platform::TSelectObject;
+using platform::TWindowDC;
 
 namespace {
-
-// A window's device context for measuring, released on exit.
-class TWindowDC {
-public:
-    explicit TWindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    TWindowDC(const TWindowDC&) = delete;
-    TWindowDC& operator=(const TWindowDC&) = delete;
-    ~TWindowDC() { ReleaseDC(window_, dc_); }
-    HDC get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
 
 // A memory device context with a bitmap of the window's size: the grid is drawn there and copied at once.
 class TBufferDC {
@@ -229,10 +217,8 @@ LRESULT TDBGrid::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
-            PAINTSTRUCT paint{};
-            const HDC dc = BeginPaint(Handle(), &paint);
-            PaintBuffered(dc, paint.rcPaint);
-            EndPaint(Handle(), &paint);
+            const platform::TPaintDC dc(Handle());
+            PaintBuffered(dc.get(), dc.PaintRect());
             return 0;
         }
         case WM_PRINTCLIENT:
