@@ -64,7 +64,6 @@ TForm1::TForm1(std::string executablePath)
 
 // The stored layout: only what differs from each control's defaults.
 void TForm1::PlaceControls() {
-    using widgets::TAlign;
     using namespace widgets;
 
     PnlToolbar.Name = "PnlToolbar";
