@@ -2,7 +2,9 @@
 // commands. After every command the caret and both selection ends lie inside the allowed bounds,
 // and with a highlighter whose state runs over lines every line's stored range is what a scan
 // from the top gives; at the end, undoing everything gives back the loaded text unless records
-// were dropped for the size limit.
+// were dropped for the size limit, and redoing everything again gives back the edited text (when
+// no option changed after the first edit: a redone line break runs the command again with the
+// options of the moment, and lines are stored trimmed or not by the options of the moment).
 
 #include <cstddef>
 #include <cstdint>
@@ -137,6 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     editor.ClearUndo();
     editor.SetModified(false);
     const std::string loaded = editor.Lines().Text();
+    bool optionsChangedAfterEdit = false;
 
     while (i < size) {
         const std::uint8_t op = data[i++];
@@ -163,6 +166,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const TCodeEditorOption option = kToggled[op % 16];
             const auto options = editor.Options();
             editor.SetOptions(options.Contains(option) ? options.Without(option) : options.With(option));
+            if (editor.UndoList().ItemCount() > 0 || editor.RedoList().ItemCount() > 0) optionsChangedAfterEdit = true;
         } else if (op < 0xF8) {
             editor.RunCommand(ecGotoXY, 0, TPoint{op % 9 + 1, op % 5 + 1});
         } else if (i < size) {
@@ -179,9 +183,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     if (!editor.UndoList().FullUndoImpossible()) {
+        const std::string edited = editor.Lines().Text();
         for (int guard = 0; editor.UndoList().ItemCount() > 0 && guard < 100000; ++guard) editor.Undo();
         Check(editor.UndoList().ItemCount() == 0);
         Check(editor.Lines().Text() == loaded);
+        if (checkRanges) CheckRanges(editor);
+        for (int guard = 0; editor.RedoList().ItemCount() > 0 && guard < 100000; ++guard) editor.Redo();
+        Check(editor.RedoList().ItemCount() == 0);
+        if (!optionsChangedAfterEdit) Check(editor.Lines().Text() == edited);
+        CheckBounds(editor);
         if (checkRanges) CheckRanges(editor);
     }
     return 0;

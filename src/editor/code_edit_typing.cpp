@@ -134,6 +134,8 @@ void TCustomCodeEdit::InsertImeString(const std::string& text) {
 
 // --- line breaks ---
 
+// The record keeps the caret before the break and where the command left it, so that redo can
+// tell an inserted line (the caret stayed) from a line break and run the same command again.
 void TCustomCodeEdit::LineBreak(bool moveCaret) {
     if (readOnly_) return;
     TDeferral deferral(*this);
@@ -145,6 +147,7 @@ void TCustomCodeEdit::LineBreak(bool moveCaret) {
     const TPoint caret = CaretPoint();
     const std::string line = LineText(caretY_);
     const int length = static_cast<int>(line.size());
+    const auto caretAfter = [&](TPoint moved) { return moveCaret ? moved : caret; };
     TPoint newCaret = caret;
     int marksLine = caret.Y + 1;
     if (length > 0 && caret.X <= length && caret.X > 1) {
@@ -153,21 +156,19 @@ void TCustomCodeEdit::LineBreak(bool moveCaret) {
         const std::string indent = IndentString(LeadingWhite(left, true));
         StoreLine(caret.Y, left);
         lines_->Insert(caret.Y, indent + rest);
-        Record(ukLineBreak, caret, caret, rest, smNormal);
-        newCaret = {static_cast<int>(indent.size()) + 1, caret.Y + 1};
+        newCaret = caretAfter({static_cast<int>(indent.size()) + 1, caret.Y + 1});
+        Record(ukLineBreak, caret, newCaret, rest, smNormal);
     } else if (length > 0 && caret.X == 1) {
         lines_->Insert(caret.Y - 1, {});
-        Record(ukLineBreak, caret, caret, line, smNormal);
-        newCaret = {1, caret.Y + 1};
+        newCaret = caretAfter({1, caret.Y + 1});
+        Record(ukLineBreak, caret, newCaret, line, smNormal);
         marksLine = caret.Y;
     } else if (length > 0) {
-        Record(ukLineBreak, caret, caret, {}, smNormal);
+        const int k = LeadingWhite(line, false);
+        newCaret = caretAfter({k + 1, caret.Y + 1});
+        Record(ukLineBreak, caret, newCaret, {}, smNormal);
         lines_->Insert(caret.Y, {});
-        if (moveCaret) {
-            const int k = LeadingWhite(line, false);
-            lines_->Put(caret.Y, line.substr(0, static_cast<std::size_t>(k)));
-            newCaret = {k + 1, caret.Y + 1};
-        }
+        if (moveCaret) lines_->Put(caret.Y, line.substr(0, static_cast<std::size_t>(k)));
     } else {
         if (lines_->Count() == 0) lines_->Add({});
         int k = 0;
@@ -179,9 +180,9 @@ void TCustomCodeEdit::LineBreak(bool moveCaret) {
                 }
             }
         }
-        Record(ukLineBreak, caret, caret, {}, smNormal);
+        newCaret = caretAfter({k + 1, caret.Y + 1});
+        Record(ukLineBreak, caret, newCaret, {}, smNormal);
         lines_->Insert(caret.Y - 1, {});
-        newCaret = {k + 1, caret.Y + 1};
     }
     LinesInserted(marksLine, 1);
     if (moveCaret) SetCaretPoint(newCaret);
@@ -351,11 +352,16 @@ void TCustomCodeEdit::DeleteLine() {
     SetSelAnchor(CaretPoint());
     const int y = caretY_;
     const std::string line = LineText(y);
+    // The record spans the whole line, up to the start of the next (which the last line does not
+    // have): undo selects the line it puts back, and redo knows the record by that end and deletes
+    // the line again.
+    const TPoint lineStart{1, y};
+    const TPoint nextLineStart{1, y + 1};
     if (lines_->Count() == 1) {
-        Record(ukForwardDelete, {1, y}, CaretPoint(), line, smNormal);
+        Record(ukForwardDelete, lineStart, nextLineStart, line, smNormal);
         lines_->Put(0, {});
     } else {
-        Record(ukForwardDelete, {1, y}, CaretPoint(), y == lines_->Count() ? line : line + "\r\n", smNormal);
+        Record(ukForwardDelete, lineStart, nextLineStart, y == lines_->Count() ? line : line + "\r\n", smNormal);
         lines_->Delete(y - 1);
     }
     LinesDeleted(y - 1, 1);

@@ -33,6 +33,13 @@ private:
 
 bool IsForward(TCodeEditUndoKind kind) { return kind == ukForwardDelete || kind == ukQuietForwardDelete; }
 
+// A deleted line runs from its start to the start of the next line. No selection deleted with its
+// anchor after its end is recorded that way round.
+bool IsDeletedLine(const TCodeEditUndoItem& item) {
+    return item.ChangeKind == ukForwardDelete && item.SelectionMode == smNormal && item.Start.X == 1 &&
+           item.End.X == 1 && item.End.Y == item.Start.Y + 1;
+}
+
 }  // namespace
 
 bool TCustomCodeEdit::CanUndo() const { return !readOnly_ && undo_.ItemCount() > 0; }
@@ -63,6 +70,9 @@ void TCustomCodeEdit::UndoOneChange(const TCodeEditUndoItem& item) {
         case ukPaste:
         case ukDropInsert:
         case ukPadding: {
+            // Inserting a break stores the part before it trimmed: put those blanks back before
+            // the join, or undo would pull the next line's text onto them.
+            if (mode == smNormal) PadLineForReplay(PointBefore(e, s) ? e : s);
             ApplyCaretAndSelection(s, s, e);
             redo_.RecordChange(item.ChangeKind, s, e, DeletedText(), mode);
             ReplaceSelectionText(mode, t, false);
@@ -80,7 +90,7 @@ void TCustomCodeEdit::UndoOneChange(const TCodeEditUndoItem& item) {
                 line.resize(static_cast<std::size_t>(caretX_ - 1), ' ');
             }
             TLinesUpdate update(*lines_);
-            if (e.Y < lines_->Count()) lines_->Delete(e.Y);
+            if (s.Y < lines_->Count()) lines_->Delete(s.Y);
             SetCaretPoint(s);
             StoreLine(caretY_, line + t);
             LinesDeleted(caretY_, 1);
@@ -122,6 +132,16 @@ void TCustomCodeEdit::UndoOneChange(const TCodeEditUndoItem& item) {
     }
 }
 
+// Pads the line of `start` with blanks up to the column before it, without a record: a replay
+// that joins lines there must find the text where the recorded change left it.
+void TCustomCodeEdit::PadLineForReplay(TPoint start) {
+    if (start.Y < 1 || start.Y > lines_->Count()) return;
+    std::string line = LineText(start.Y);
+    if (static_cast<int>(line.size()) >= start.X - 1) return;
+    line.resize(static_cast<std::size_t>(start.X - 1), ' ');
+    lines_->Put(start.Y - 1, line);
+}
+
 void TCustomCodeEdit::RedoOneChange(const TCodeEditUndoItem& item) {
     const TCodeSelectionMode mode = item.SelectionMode;
     const TPoint s = item.Start;
@@ -146,13 +166,16 @@ void TCustomCodeEdit::RedoOneChange(const TCodeEditUndoItem& item) {
         case ukForwardDelete:
         case ukQuietDelete:
         case ukQuietForwardDelete:
-            if (mode == smNormal && s.Y <= lines_->Count() && static_cast<int>(LineText(s.Y).size()) < s.X - 1) {
-                // The deletion started past the end of its line (a join that padded the line):
-                // pad it again, so that the selection starts where the original one did.
-                std::string padded = LineText(s.Y);
-                padded.resize(static_cast<std::size_t>(s.X - 1), ' ');
-                lines_->Put(s.Y - 1, padded);
+            if (IsDeletedLine(item)) {
+                // Selecting up to the next line's start cannot take away the last line; the command
+                // can, and records itself again.
+                SetCaretPoint(s);
+                RunCommand(ecDeleteLine, 0, {});
+                break;
             }
+            // The deletion started past the end of its line (a join that padded the line): pad it
+            // again, so that the selection starts where the original one did.
+            if (mode == smNormal) PadLineForReplay(s);
             ApplyCaretAndSelection(s, s, e);
             undo_.RecordChange(item.ChangeKind, s, e, DeletedText(), mode);
             ReplaceSelectionText(mode, {}, false);
@@ -160,7 +183,7 @@ void TCustomCodeEdit::RedoOneChange(const TCodeEditUndoItem& item) {
             break;
         case ukLineBreak:
             SetCaretPoint(s);
-            RunCommand(ecLineBreak, '\r', {});
+            RunCommand(e == s ? ecInsertLine : ecLineBreak, '\r', {});
             break;
         case ukIndent:
             undo_.RecordChange(ukIndent, s, e, t, mode);

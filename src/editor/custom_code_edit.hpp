@@ -330,6 +330,7 @@ private:
     // Undo replay (code_edit_undo.cpp).
     void UndoOneChange(const TCodeEditUndoItem& item);
     void RedoOneChange(const TCodeEditUndoItem& item);
+    void PadLineForReplay(TPoint start);
     void Record(TCodeEditUndoKind kind, TPoint start, TPoint end, const std::string& text, TCodeSelectionMode mode) {
         undo_.RecordChange(kind, start, end, text, mode);
     }

@@ -19,7 +19,7 @@ enum TCodeEditUndoKind : std::uint8_t {
     ukDropInsert = 2,          // text dropped within the same editor
     ukForwardDelete = 3,       // deleted text, anchor after the end
     ukDelete = 4,              // deleted or replaced selection
-    ukLineBreak = 5,           // caret before the break; the text moved to the new line
+    ukLineBreak = 5,           // caret before and after the break; the text moved to the new line
     ukIndent = 6,              // selection before, resp. after a block indent
     ukUnindent = 7,            // selection before; the removed prefixes joined with CR LF
     ukQuietDelete = 8,         // backspace and friends: new caret, old caret, deleted text
