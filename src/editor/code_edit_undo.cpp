@@ -76,6 +76,9 @@ void TCustomCodeEdit::UndoOneChange(const TCodeEditUndoItem& item) {
             ApplyCaretAndSelection(s, s, e);
             redo_.RecordChange(item.ChangeKind, s, e, DeletedText(), mode);
             ReplaceSelectionText(mode, t, false);
+            // Text typed over in overwrite mode came back: redo must take it away again before
+            // it puts the typed text in. Redo replays this deletion first (it is on top).
+            if (!t.empty()) redo_.RecordChange(ukDelete, s, CaretPoint(), t, mode);
             SetCaretPoint(s);
             break;
         }

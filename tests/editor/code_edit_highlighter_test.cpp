@@ -7,6 +7,7 @@
 #include <memory>
 #include <string_view>
 
+#include "char_scan_highlighter.hpp"
 #include "editor_fixture.hpp"
 #include "highlight/custom_highlighter.hpp"
 
@@ -20,7 +21,7 @@ using ::testing::ElementsAre;
 
 // Braces open and close comments that may run over several lines: the range is 1 when a line
 // begins inside a comment. One token per character; commented characters carry the comment attribute.
-class BraceCommentHighlighter : public highlight::TCodeCustomHighlighter {
+class BraceCommentHighlighter : public tips::testing::TCharScanHighlighter {
 public:
     BraceCommentHighlighter() {
         comment_ = &AddAttribute(std::make_unique<TCodeHighlighterAttributes>("Comment"));
@@ -33,17 +34,8 @@ public:
 
     void BeginLine(std::string_view text, int lineIndex) override {
         scanned.push_back(lineIndex);
-        text_ = text;
-        pos_ = 0;
-        Step();
+        TCharScanHighlighter::BeginLine(text, lineIndex);
     }
-    bool AtLineEnd() const override { return pos_ > text_.size(); }
-    void NextToken() override {
-        ++pos_;
-        Step();
-    }
-    std::string TokenText() const override { return std::string(text_.substr(pos_, 1)); }
-    int TokenStart() const override { return static_cast<int>(pos_); }
     int TokenKindCode() const override { return tokenInComment_ ? 1 : 0; }
     TCodeHighlighterAttributes* TokenAttributes() const override { return tokenInComment_ ? comment_ : nullptr; }
     TCodeRange CurrentRange() const override { return inComment_ ? 1 : 0; }
@@ -53,16 +45,12 @@ public:
     std::vector<int> scanned;
 
 private:
-    // Classifies the character at pos_ and moves the state past it.
-    void Step() {
-        if (pos_ >= text_.size()) return;
-        if (text_[pos_] == '{') inComment_ = true;
+    void Scan(char c) override {
+        if (c == '{') inComment_ = true;
         tokenInComment_ = inComment_;
-        if (text_[pos_] == '}') inComment_ = false;
+        if (c == '}') inComment_ = false;
     }
     TCodeHighlighterAttributes* comment_ = nullptr;
-    std::string_view text_;
-    std::size_t pos_ = 0;
     bool inComment_ = false;
     bool tokenInComment_ = false;
 };
