@@ -150,11 +150,9 @@ void TCustomCodeEdit::ShiftTab() {
         TOptionOff selecting(options_, eoNoSelection);
         SetSelAnchor({x, caretY_});
         SetSelExtent(caret);
-        const std::string text = SelText();
-        if (!text.empty()) {
-            Record(ukForwardDelete, {x, caretY_}, caret, text, smNormal);
-            SetSelText({});
-        }
+        // Recorded even when only virtual space was crossed, as backspace records its caret move.
+        Record(ukForwardDelete, {x, caretY_}, caret, SelText(), smNormal);
+        SetSelText({});
     }
     SetSelAnchor({x, caretY_});
     SetCaretPoint({x, caretY_});
@@ -188,7 +186,7 @@ void TCustomCodeEdit::BlockIndent() {
         Record(ukIndent, newStart, newEnd, {}, smColumn);
     }
     selectionMode_ = savedMode;
-    const int caretColumn = e.X == 1 && caret == e ? 1 : caret.X + (Has(eoTabsToSpaces) ? tabWidth_ : 1);
+    const int caretColumn = e.X == 1 ? 1 : caret.X + (Has(eoTabsToSpaces) ? tabWidth_ : 1);
     SetCaretPoint({caretColumn, caret.Y});
     SetSelAnchor(anchorFirst ? newStart : newEnd);
     SetSelExtent(anchorFirst ? newEnd : newStart);

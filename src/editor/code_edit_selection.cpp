@@ -332,11 +332,13 @@ int TCustomCodeEdit::InsertTextForReplace(TCodeSelectionMode mode, const std::st
             int lastNonEmpty = 0;
             // Rows beyond the last line add lines. Recorded ahead of the rows, this record is
             // undone after them and takes the added lines away again, so undo restores the text.
+            // It ends where the last added line will end, so that its redo leaves the caret there.
             const int oldCount = lines_->Count();
             const int added = caretY_ + breaks - oldCount;
             if (added > 0 && (recordRows || pasteRunning_)) {
                 const TPoint from = oldCount == 0 ? TPoint{1, 1} : LineEndPoint(oldCount);
-                Record(ukPaste, from, {maxLeftChar_, oldCount + added}, {}, smNormal);
+                const int lastLength = column - 1 + static_cast<int>(parts.back().size());
+                Record(ukPaste, from, {lastLength + 1, oldCount + added}, {}, smNormal);
             }
             for (const std::string& segment : parts) {
                 if (y > lines_->Count()) {
