@@ -39,6 +39,20 @@ void MoveGroupBreaks(TCodeEditUndoList& from, TCodeEditUndoList& to) {
     }
 }
 
+// Grouping by kind may take the top record into the step only when its whole block is of that
+// kind: a step that ended inside a block would leave half of a change (the deletion of a replaced
+// selection without its insertion) and show a text that never existed. Padding below typed text
+// is the exception: it stays for the next step, which only takes blanks away.
+bool WholeBlockOfKind(const TCodeEditUndoList& list, TCodeEditUndoKind kind) {
+    const int top = list.ItemCount() - 1;
+    const std::int32_t number = list.Items(top).ChangeNumber;
+    for (int i = top; i >= 0 && list.Items(i).ChangeNumber == number; --i) {
+        const TCodeEditUndoKind other = list.Items(i).ChangeKind;
+        if (other != kind && other != ukPadding) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 TCodeEditUndoHistory::TCodeEditUndoHistory() {
@@ -88,7 +102,7 @@ bool TCodeEditUndoHistory::Step(TCodeEditUndoList& from, TCodeEditUndoList& to, 
             const TRestore<bool> replaying(replayingRedo_, redoing || replayingRedo_);
             applyOne(std::move(*item));
         } while (from.Peek() != nullptr &&
-                 (from.Peek()->ChangeNumber == number || (groupsByKind && from.Peek()->ChangeKind == kind)));
+                 (from.Peek()->ChangeNumber == number || (groupsByKind && from.Peek()->ChangeKind == kind && WholeBlockOfKind(from, kind))));
         MoveGroupBreaks(from, to);
     }
     return true;

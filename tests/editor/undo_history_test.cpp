@@ -72,6 +72,52 @@ TEST_F(UndoHistoryTest, LikeChangesUndoTogetherUntilAGroupBreakOrAnotherKind) {
     EXPECT_FALSE(Redo());
 }
 
+TEST_F(UndoHistoryTest, GroupingByKindNeverEndsAStepInsideAnotherBlock) {
+    // Two replaced selections in a row: deletion and insertion each, one block each.
+    for (const char* name : {"1", "2"}) {
+        TUndoBlock block(history.UndoList());
+        Edit(ukDelete, std::string("old") + name);
+        Edit(ukInsert, std::string("new") + name);
+    }
+    // A replaced selection and then a typed character.
+    {
+        TUndoBlock block(history.UndoList());
+        Edit(ukDelete, "old3");
+        Edit(ukInsert, "new3");
+    }
+    Edit(ukInsert, "typed");
+
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ(TakeApplied(), (Texts{"typed"}));
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ(TakeApplied(), (Texts{"new3", "old3"}));
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ(TakeApplied(), (Texts{"new2", "old2"}));
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ(TakeApplied(), (Texts{"new1", "old1"}));
+    ASSERT_TRUE(Redo());
+    EXPECT_EQ(TakeApplied(), (Texts{"old1", "new1"}));
+    ASSERT_TRUE(Redo());
+    EXPECT_EQ(TakeApplied(), (Texts{"old2", "new2"}));
+}
+
+TEST_F(UndoHistoryTest, TypedTextPastTheLineEndUndoesBeforeItsPadding) {
+    {
+        TUndoBlock block(history.UndoList());
+        Edit(ukPadding, "pad");
+        Edit(ukInsert, "x");
+    }
+    Edit(ukInsert, "y");
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ(TakeApplied(), (Texts{"y", "x"}));
+    ASSERT_TRUE(Undo());
+    EXPECT_EQ(TakeApplied(), (Texts{"pad"}));
+    ASSERT_TRUE(Redo());
+    EXPECT_EQ(TakeApplied(), (Texts{"pad"}));
+    ASSERT_TRUE(Redo());
+    EXPECT_EQ(TakeApplied(), (Texts{"x", "y"}));
+}
+
 TEST_F(UndoHistoryTest, WithoutGroupUndoOnlyOneBlockUndoesAtATime) {
     Edit(ukInsert, "a");
     Edit(ukInsert, "b");
