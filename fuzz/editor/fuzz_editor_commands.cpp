@@ -174,6 +174,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (checkRanges) CheckRanges(editor);
     }
 
+    // Whatever the sequence left undone is redone first, so that the redo list is empty and the
+    // round trip below starts from the newest text.
+    for (int guard = 0; editor.RedoList().ItemCount() > 0 && guard < 100000; ++guard) editor.Redo();
+    CheckBounds(editor);
     if (!editor.UndoList().FullUndoImpossible()) {
         const std::string edited = editor.Lines().Text();
         for (int guard = 0; editor.UndoList().ItemCount() > 0 && guard < 100000; ++guard) editor.Undo();

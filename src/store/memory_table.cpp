@@ -329,35 +329,27 @@ void TMemoryTable::Edit() {
     Notify({TDataEvent::Kind::RecordChange});
 }
 
-void TMemoryTable::Append() {
-    CheckActive();
-    CheckBrowseMode();
-    CheckCanModify();
-    buffer_.block = NewBlock();
-    const auto& recId = *fields_.front();
-    buffer_.block[static_cast<std::size_t>(recId.offset_)] = 1;
-    PutInt32(buffer_.block.data() + recId.offset_ + 1, highestId_ + 1);
-    buffer_.memos.assign(static_cast<std::size_t>(memoCount_), std::string());
-    buffer_.id = highestId_ + 1;
-    buffer_.flag = TBufferFlag::bfEOF;
-    insertPosition_ = records_.size();
-    SetState(TDataSetState::dsInsert);
-    modified_ = false;
-    NotifyDataSetChanged();
-}
+void TMemoryTable::Append() { StartNewRecord(TBufferFlag::bfEOF); }
 
-void TMemoryTable::Insert() {
+void TMemoryTable::Insert() { StartNewRecord(TBufferFlag::bfInserted); }
+
+// A blank record buffer with the next record id, to be posted at the end (appending) or at the
+// cursor (inserting).
+void TMemoryTable::StartNewRecord(TBufferFlag flag) {
     CheckActive();
     CheckBrowseMode();
     CheckCanModify();
+    const std::size_t position = flag == TBufferFlag::bfEOF
+                                     ? records_.size()
+                                     : static_cast<std::size_t>(std::clamp(cursor_, 0, RecordCount()));
     buffer_.block = NewBlock();
     const auto& recId = *fields_.front();
     buffer_.block[static_cast<std::size_t>(recId.offset_)] = 1;
     PutInt32(buffer_.block.data() + recId.offset_ + 1, highestId_ + 1);
     buffer_.memos.assign(static_cast<std::size_t>(memoCount_), std::string());
     buffer_.id = highestId_ + 1;
-    buffer_.flag = TBufferFlag::bfInserted;
-    insertPosition_ = static_cast<std::size_t>(std::clamp(cursor_, 0, RecordCount()));
+    buffer_.flag = flag;
+    insertPosition_ = position;
     SetState(TDataSetState::dsInsert);
     modified_ = false;
     NotifyDataSetChanged();

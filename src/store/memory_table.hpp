@@ -192,6 +192,7 @@ private:
     };
 
     void AdoptField(std::unique_ptr<TField> field);
+    void StartNewRecord(TBufferFlag flag);
     void AddDataSource(TDataSource* dataSource);
     void RemoveDataSource(TDataSource* dataSource);
 
