@@ -148,6 +148,10 @@ void TCustomCodeEdit::SetOptions(TCodeEditorOptions value) {
 void TCustomCodeEdit::SetSelectionMode(TCodeSelectionMode mode) {
     if (selectionMode_ == mode) return;
     selectionMode_ = mode;
+    // A column selection may reach past line ends; a normal one stops at them, and the edits on
+    // it count on that (undo would put the text back after blanks that were never there).
+    selAnchor_ = ClampForSelection(selAnchor_);
+    selExtent_ = ClampForSelection(selExtent_);
     if (HasSelection()) RepaintAll();
     NoteStatusChange(snSelection);
 }
