@@ -172,7 +172,7 @@ void TCustomCodeEdit::RedoOneChange(const TCodeEditUndoItem& item) {
             if (IsDeletedLine(item)) {
                 // Selecting up to the next line's start cannot take away the last line; the command
                 // can, and records itself again.
-                SetCaretPoint(s);
+                ApplyCaretAndSelection(s, s, s);
                 RunCommand(ecDeleteLine, 0, {});
                 break;
             }
@@ -185,7 +185,9 @@ void TCustomCodeEdit::RedoOneChange(const TCodeEditUndoItem& item) {
             SetCaretPoint(s);
             break;
         case ukLineBreak:
-            SetCaretPoint(s);
+            // Without a selection: the record before may have left one (an indent, a drop), and
+            // the command would delete it first.
+            ApplyCaretAndSelection(s, s, s);
             RunCommand(e == s ? ecInsertLine : ecLineBreak, '\r', {});
             break;
         case ukIndent:
