@@ -332,12 +332,14 @@ void TCustomCodeEdit::DeleteToTarget(TCodeEditorCommand command) {
     SetSelAnchor(caret);
     SetSelExtent(target);
     const std::string text = SelText();
+    // Recorded also when only virtual space lay between caret and target, as backspace records
+    // its caret move there.
+    if (forward) {
+        Record(ukQuietForwardDelete, caret, target, text, smNormal);
+    } else {
+        Record(ukQuietDelete, target, caret, text, smNormal);
+    }
     if (!text.empty()) {
-        if (forward) {
-            Record(ukQuietForwardDelete, caret, target, text, smNormal);
-        } else {
-            Record(ukQuietDelete, target, caret, text, smNormal);
-        }
         SetSelText({});
     } else {
         SetSelAnchor(caret);
