@@ -177,5 +177,76 @@ TEST_F(CommandsTest, InputMethodStringPastTheLineEndLeavesNoBlankBehindAndUndoes
     EXPECT_EQ(Lines(), (std::vector<std::string>{"ab"}));
 }
 
+struct ReadOnlyCase {
+    TCodeEditorCommand command;
+    char ch;
+};
+
+class ReadOnlyTest : public CommandsTest, public ::testing::WithParamInterface<ReadOnlyCase> {
+protected:
+    // Two indented lines, the caret after the blanks of the first and a selection over both.
+    void Prepare() {
+        Load("  AbC def\r\n  ghi\r\n");
+        editor_.SetCaretPoint({3, 1});
+        editor_.SetSelAnchor({3, 1});
+        editor_.SetSelExtent({5, 2});
+    }
+
+    void RunCase() {
+        const TCommandData data = GetParam().command == ecImeStr ? TCommandData{std::string("x")} : TCommandData{};
+        editor_.RunCommand(GetParam().command, GetParam().ch, data);
+    }
+};
+
+TEST_P(ReadOnlyTest, CommandChangesNothingUntilWritable) {
+    Prepare();
+    const std::vector<std::string> before = Lines();
+    editor_.SetReadOnly(true);
+    RunCase();
+    EXPECT_EQ(Lines(), before);
+    EXPECT_EQ(editor_.UndoList().ItemCount(), 0);
+    EXPECT_FALSE(editor_.Modified());
+    // The same command from the same state changes the text once the editor is writable.
+    Prepare();
+    editor_.SetReadOnly(false);
+    RunCase();
+    EXPECT_NE(Lines(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TextCommands, ReadOnlyTest,
+    ::testing::Values(ReadOnlyCase{ecChar, 'x'}, ReadOnlyCase{ecImeStr, 0}, ReadOnlyCase{ecLineBreak, 0},
+                      ReadOnlyCase{ecInsertLine, 0}, ReadOnlyCase{ecDeleteLastChar, 0},
+                      ReadOnlyCase{ecDeleteChar, 0}, ReadOnlyCase{ecDeleteWord, 0},
+                      ReadOnlyCase{ecDeleteLastWord, 0}, ReadOnlyCase{ecDeleteBOL, 0}, ReadOnlyCase{ecDeleteEOL, 0},
+                      ReadOnlyCase{ecDeleteLine, 0}, ReadOnlyCase{ecClearAll, 0}, ReadOnlyCase{ecTab, 0},
+                      ReadOnlyCase{ecShiftTab, 0}, ReadOnlyCase{ecBlockIndent, 0}, ReadOnlyCase{ecBlockUnindent, 0},
+                      ReadOnlyCase{ecUpperCase, 0}, ReadOnlyCase{ecLowerCase, 0}, ReadOnlyCase{ecTitleCase, 0},
+                      ReadOnlyCase{ecToggleCase, 0}),
+    [](const ::testing::TestParamInfo<ReadOnlyCase>& param) { return EditorCommandToString(param.param.command); });
+
+TEST_F(CommandsTest, ReadOnlyRefusesUndoAndRedo) {
+    Load("abc\r\n");
+    editor_.SetCaretPoint({4, 1});
+    Type("f");
+    Run(ecUndo);
+    ASSERT_EQ(Lines(), (std::vector<std::string>{"abc"}));
+    editor_.SetReadOnly(true);
+    EXPECT_FALSE(editor_.CanRedo());
+    Run(ecRedo);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"abc"}));
+    editor_.SetReadOnly(false);
+    Run(ecRedo);
+    ASSERT_EQ(Lines(), (std::vector<std::string>{"abcf"}));
+    editor_.SetReadOnly(true);
+    EXPECT_FALSE(editor_.CanUndo());
+    Run(ecUndo);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"abcf"}));
+    editor_.SetReadOnly(false);
+    Run(ecUndo);
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"abc"}));
+}
+
+
 }  // namespace
 }  // namespace tips::editor::testing
