@@ -269,22 +269,30 @@ void TCustomCodeEdit::RescanFrom(int index) {
     if (highlighter_ != nullptr) RangesAfterLinesChanged(*highlighter_, *lines_, index);
 }
 
+// With eoAutoSizeMaxLeftChar the limit follows added and changed lines, `room` columns past their
+// end. Without it the limit still grows for a line that would not fit: neither caret nor selection
+// could reach the text past it, and edits there could not be undone.
+void TCustomCodeEdit::FitMaxLeftChar(const std::string& text, int room) {
+    const int end = static_cast<int>(std::min<std::size_t>(text.size(), kMaxLeftCharLimit)) + 1;
+    if (Has(eoAutoSizeMaxLeftChar)) {
+        if (end + room - 1 > maxLeftChar_) SetMaxLeftChar(end + room - 1);
+    } else if (end > maxLeftChar_) {
+        SetMaxLeftChar(end);
+    }
+}
+
 void TCustomCodeEdit::OnLinesAdded(int index, const std::string& text) {
     RescanFrom(index);
     RepaintTextLines(index + 1, std::max(index + 1, lines_->Count()));
     RepaintGutterLines(index + 1, std::max(index + 1, lines_->Count()));
-    if (Has(eoAutoSizeMaxLeftChar) && maxLeftChar_ < static_cast<int>(text.size()) + 1) {
-        SetMaxLeftChar(static_cast<int>(text.size()) + 1);
-    }
+    FitMaxLeftChar(text, 1);
 }
 
 void TCustomCodeEdit::OnLineInserted(int index, const std::string& text) {
     RescanFrom(index);
     RepaintTextLines(index + 1, firstVisibleLine_ + visibleLines_);
     RepaintGutterLines(index + 1, firstVisibleLine_ + visibleLines_);
-    if (Has(eoAutoSizeMaxLeftChar) && maxLeftChar_ < static_cast<int>(text.size()) + 1) {
-        SetMaxLeftChar(static_cast<int>(text.size()) + 1);
-    }
+    FitMaxLeftChar(text, 1);
 }
 
 void TCustomCodeEdit::OnLinesDeleted(int index) {
@@ -297,9 +305,7 @@ void TCustomCodeEdit::OnLineReplaced(int index, const std::string& text) {
     int last = index;
     if (highlighter_ != nullptr) last = RangesAfterLineReplaced(*highlighter_, *lines_, index);
     RepaintTextLines(index + 1, last + 1);
-    if (Has(eoAutoSizeMaxLeftChar) && static_cast<int>(text.size()) + 1 >= maxLeftChar_) {
-        SetMaxLeftChar(static_cast<int>(text.size()) + 2);
-    }
+    FitMaxLeftChar(text, 2);
 }
 
 void TCustomCodeEdit::OnLinesCleared() {

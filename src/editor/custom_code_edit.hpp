@@ -269,6 +269,7 @@ private:
     // TCodeEditStringListListener
     void OnUpdateBegin() override;
     void OnUpdateEnd() override;
+    void FitMaxLeftChar(const std::string& text, int room);
     void OnLinesAdded(int index, const std::string& text) override;
     void OnLineInserted(int index, const std::string& text) override;
     void OnLinesDeleted(int index) override;
