@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 #include "editor/custom_code_edit.hpp"
 
@@ -199,7 +200,8 @@ void TCustomCodeEdit::ScrollToCaretEx(bool forceToMiddle) {
         return;
     }
     const int half = visibleLines_ / 2;
-    if (caretY_ < firstVisibleLine_ - 1) {
+    // A caret anywhere above the window is centred; one line above it would otherwise stay out of view.
+    if (caretY_ < firstVisibleLine_) {
         SetFirstVisibleLine(caretY_ - half < 0 ? 1 : caretY_ - half + 1);
     } else if (caretY_ > firstVisibleLine_ + visibleLines_ - 2) {
         SetFirstVisibleLine(caretY_ - (visibleLines_ - 1) + half);
@@ -298,25 +300,7 @@ void TCustomCodeEdit::RefreshScrollBars() {
 
     if (scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth) {
         const int count = lines_->Count();
-        const int n = count + (Has(eoScrollPastEof) ? visibleLines_ - 1 : 0);
-        platform::TViewScrollInfo info;
-        info.HideWhenUnneeded = hideShow;
-        if (n <= kScrollBarLimit) {
-            info.Min = 1;
-            info.Max = std::max(1, n);
-            info.Page = visibleLines_;
-            info.Position = firstVisibleLine_;
-        } else {
-            info.Min = 0;
-            info.Max = kScrollBarLimit;
-            info.Page = MulDivRounded(kScrollBarLimit, visibleLines_, n);
-            info.Position = MulDivRounded(kScrollBarLimit, firstVisibleLine_, n);
-        }
-        if (hideShow && info.Max == info.Min) {
-            info.Max += 1;
-            info.Position = info.Min;
-        }
-        view_->SetScrollInfo(TScrollBarKind::Vertical, info);
+        view_->SetScrollInfo(TScrollBarKind::Vertical, VerticalScrollInfo());
         TScrollArrows arrows = TScrollArrows::EnableBoth;
         if (!disableArrows && count > visibleLines_) {
             arrows = TScrollArrows::EnableBoth;
@@ -331,7 +315,46 @@ void TCustomCodeEdit::RefreshScrollBars() {
     }
 }
 
+platform::TViewScrollInfo TCustomCodeEdit::VerticalScrollInfo() const {
+    // Past 32767 lines the bar runs 0..32767 and stands for the lines in proportion.
+    const int n = lines_->Count() + (Has(eoScrollPastEof) ? visibleLines_ - 1 : 0);
+    platform::TViewScrollInfo info;
+    info.HideWhenUnneeded = Has(eoHideShowScrollbars);
+    if (n <= kScrollBarLimit) {
+        info.Min = 1;
+        info.Max = std::max(1, n);
+        info.Page = visibleLines_;
+        info.Position = firstVisibleLine_;
+    } else {
+        info.Min = 0;
+        info.Max = kScrollBarLimit;
+        info.Page = MulDivRounded(kScrollBarLimit, visibleLines_, n);
+        info.Position = MulDivRounded(kScrollBarLimit, firstVisibleLine_, n);
+    }
+    if (info.HideWhenUnneeded && info.Max == info.Min) {
+        info.Max += 1;
+        info.Position = info.Min;
+    }
+    return info;
+}
+
 // --- scroll and wheel messages ---
+
+void TCustomCodeEdit::ShowScrollHint(int thumbPosition) {
+    if (!Has(eoShowScrollHint) || !WindowExists()) return;
+    const std::string text = "Top Line: " + std::to_string(firstVisibleLine_);
+    const platform::TViewSize hint = view_->HintSize(text, kScrollHintMaxWidth);
+    const platform::TViewSize client = view_->ClientSize();
+    const int x = client.Width - hint.Width - 4;
+    int y = 10;
+    if (Has(eoScrollHintFollows)) {
+        // Level with the thumb: the track lies between the two arrow buttons.
+        const int arrow = view_->VerticalScrollArrowHeight();
+        const int maximum = VerticalScrollInfo().Max;
+        y = arrow + MulDivRounded(client.Height - 2 * arrow, thumbPosition, maximum) + hint.Height / 2;
+    }
+    view_->ShowHint(text, x, y);
+}
 
 void TCustomCodeEdit::VerticalScroll(int request, int thumbPosition) {
     const int page = visibleLines_ - (Has(eoScrollByOneLess) ? 1 : 0);
@@ -349,6 +372,10 @@ void TCustomCodeEdit::VerticalScroll(int request, int thumbPosition) {
             } else {
                 SetFirstVisibleLine(thumbPosition);
             }
+            ShowScrollHint(thumbPosition);
+            break;
+        case sbEndScroll:
+            if (WindowExists()) view_->HideHint();
             break;
         default: break;
     }

@@ -36,6 +36,7 @@ TCustomCodeEdit::~TCustomCodeEdit() {
 void TCustomCodeEdit::AttachView(platform::TViewPort* view) {
     view_ = view;
     if (view_ == nullptr) return;
+    if (Has(eoDropFiles) && view_->WindowExists()) view_->AcceptDroppedFiles(true);
     MeasureCell();
     RecomputeWindowMetrics(true);
 }
@@ -140,8 +141,10 @@ void TCustomCodeEdit::SetOptions(TCodeEditorOptions value) {
     if (!Has(eoScrollPastEof)) SetFirstVisibleLine(firstVisibleLine_);
     const bool specialCharsChanged =
         options_.Contains(eoShowSpecialChars) != value.Contains(eoShowSpecialChars);
+    const bool dropFilesChanged = options_.Contains(eoDropFiles) != value.Contains(eoDropFiles);
     options_ = value;
     if (!Has(eoScrollPastEol)) SetCaretColumn(caretX_);
+    if (dropFilesChanged && WindowExists()) view_->AcceptDroppedFiles(Has(eoDropFiles));
     if (specialCharsChanged) RepaintAll();
 }
 

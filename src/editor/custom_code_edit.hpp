@@ -167,8 +167,21 @@ public:
     };
     CaretShape CurrentCaretShape() const;
 
-    // Scroll requests (the scroll bar's notification codes).
+    // Scroll requests (the scroll bar's notification codes). Horizontally, up is left, top the left end
+    // and bottom the right end.
     enum ScrollRequest { sbLineUp, sbLineDown, sbPageUp, sbPageDown, sbThumbPosition, sbThumbTrack, sbTop, sbBottom, sbEndScroll };
+    // Width limit of the scroll hint window, in pixels.
+    static constexpr int kScrollHintMaxWidth = 200;
+
+    // The answer to the window's dialog-code query: which keys the editor keeps for itself rather than
+    // leaving them to the form's focus navigation.
+    struct TDialogCodes {
+        bool WantArrows = false;
+        bool WantChars = false;
+        bool WantTab = false;
+        friend bool operator==(const TDialogCodes&, const TDialogCodes&) = default;
+    };
+    TDialogCodes DialogCodes(bool ctrlHeld) const { return {true, true, wantTabs_ && !ctrlHeld}; }
 
     // --- caret ---
     TPoint CaretPoint() const { return {caretX_, caretY_}; }
@@ -291,6 +304,8 @@ private:
     void Invalidate(const platform::TViewRect& rect);
     void SetFirstVisibleLineCore(int value, bool repaintNow);
     int ScrollLineUpperBound() const;
+    platform::TViewScrollInfo VerticalScrollInfo() const;
+    void ShowScrollHint(int thumbPosition);
 
     // Text helpers.
     std::string TrimTrailing(std::string text) const;

@@ -178,6 +178,7 @@ void TCodeEditStringList::InsertEmptyLines(int index, int count) {
     placeholder.expandedLength = 0;
     placeholder.flags = 0;
     records_.insert(records_.begin() + index, static_cast<std::size_t>(count), placeholder);
+    longestLineIndex_ = -1;  // the cached index may now point at a placeholder
     NotifyAdded(index, kEmpty);
     update.Close();
 }

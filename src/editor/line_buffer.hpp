@@ -60,6 +60,9 @@ public:
     TCodeRange LineRange(int index) const;
     std::string ExpandedLine(int index) const;
     int LongestLineLength() const;
+    // The line LongestLineLength last measured: the first of the longest, or -1 when unknown
+    // (since a change) or when every line is empty.
+    int CachedLongestLine() const { return longestLineIndex_; }
 
     // Text is taken by value: a caller may pass another line of this buffer.
     void Put(int index, std::string text);

@@ -2,7 +2,9 @@
 // A view port without a window: a fixed character cell and client size, and a record of what the
 // control told it. tipstool's editor scripts and the editor's tests run against it.
 
+#include <algorithm>
 #include <map>
+#include <string>
 #include <vector>
 
 #include "platform/view_port.hpp"
@@ -19,6 +21,12 @@ public:
         int X = 0;
         int Y = 0;
     };
+    struct Hint {
+        bool Shown = false;
+        std::string Text;
+        int X = 0;
+        int Y = 0;
+    };
 
     TMemoryViewPort(TViewSize client, TViewSize cell) : client_(client), cell_(cell) {}
 
@@ -26,6 +34,9 @@ public:
     void SetClientSize(TViewSize size) { client_ = size; }
     void SetWindowExists(bool exists) { exists_ = exists; }
     void SetFocus(bool focused) { focused_ = focused; }
+    // The hint window's size for any text (narrowed to the width asked for) and the scroll-arrow height.
+    void SetHintSize(TViewSize size) { hintSize_ = size; }
+    void SetVerticalScrollArrowHeight(int height) { arrowHeight_ = height; }
 
     // --- what the control told the port ---
     const TViewScrollInfo* ScrollInfo(TScrollBarKind bar) const {
@@ -41,6 +52,10 @@ public:
     int UpdateCount() const { return updates_; }
     const Caret& CaretState() const { return caret_; }
     bool TimerRunning(int id) const { return timers_.count(id) != 0; }
+    const Hint& HintState() const { return hint_; }
+    // The widest hint the control asked to be measured for.
+    int HintMaxWidth() const { return hintMaxWidth_; }
+    bool AcceptsDroppedFiles() const { return acceptsFiles_; }
     int TimerInterval(int id) const {
         const auto it = timers_.find(id);
         return it == timers_.end() ? 0 : it->second;
@@ -83,6 +98,14 @@ public:
     void CaptureMouse() override { captured_ = true; }
     void ReleaseMouse() override { captured_ = false; }
     bool HasCapture() const override { return captured_; }
+    TViewSize HintSize(const std::string&, int maxWidth) const override {
+        hintMaxWidth_ = maxWidth;
+        return {std::min(hintSize_.Width, maxWidth), hintSize_.Height};
+    }
+    void ShowHint(const std::string& text, int x, int y) override { hint_ = {true, text, x, y}; }
+    void HideHint() override { hint_.Shown = false; }
+    int VerticalScrollArrowHeight() const override { return arrowHeight_; }
+    void AcceptDroppedFiles(bool accept) override { acceptsFiles_ = accept; }
 
 private:
     TViewSize client_;
@@ -90,6 +113,11 @@ private:
     bool exists_ = true;
     bool focused_ = true;
     bool captured_ = false;
+    bool acceptsFiles_ = false;
+    TViewSize hintSize_{100, 20};
+    mutable int hintMaxWidth_ = 0;
+    int arrowHeight_ = 17;
+    Hint hint_;
     int updates_ = 0;
     Caret caret_;
     std::map<TScrollBarKind, TViewScrollInfo> scroll_;

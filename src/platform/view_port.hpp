@@ -4,6 +4,8 @@
 // rectangles to repaint, pixel scrolls, timers, focus and mouse capture. The Win32 window class
 // implements it on its HWND; tests and tipstool use an in-memory port.
 
+#include <string>
+
 #include "platform/color.hpp"
 
 namespace tips::platform {
@@ -79,6 +81,18 @@ public:
     virtual void CaptureMouse() = 0;
     virtual void ReleaseMouse() = 0;
     virtual bool HasCapture() const = 0;
+
+    // The scroll hint: a small window over the control that shows a short text while the vertical
+    // thumb is dragged. HintSize is the size the hint window takes for the text, at most maxWidth wide;
+    // ShowHint places its top-left corner at (x, y) in client coordinates.
+    virtual TViewSize HintSize(const std::string& text, int maxWidth) const = 0;
+    virtual void ShowHint(const std::string& text, int x, int y) = 0;
+    virtual void HideHint() = 0;
+    // Height of the arrow buttons at the ends of a vertical scroll bar.
+    virtual int VerticalScrollArrowHeight() const = 0;
+
+    // Whether the window takes files dropped on it from the shell.
+    virtual void AcceptDroppedFiles(bool accept) = 0;
 };
 
 }  // namespace tips::platform

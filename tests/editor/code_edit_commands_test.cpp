@@ -247,6 +247,27 @@ TEST_F(CommandsTest, ReadOnlyRefusesUndoAndRedo) {
     EXPECT_EQ(Lines(), (std::vector<std::string>{"abc"}));
 }
 
+// --- the dialog-code query ---
+
+struct DialogCase {
+    bool wantTabs;
+    bool ctrl;
+    bool wantTab;
+};
+
+class DialogCodesTest : public EditorFixture, public ::testing::WithParamInterface<DialogCase> {};
+
+// Arrows and characters always stay with the editor; Tab only when WantTabs is on and Ctrl is up,
+// and with Ctrl held Tab is left to the form.
+TEST_P(DialogCodesTest, TabOnlyWithWantTabsAndNoCtrl) {
+    const DialogCase& c = GetParam();
+    editor_.SetWantTabs(c.wantTabs);
+    EXPECT_EQ(editor_.DialogCodes(c.ctrl), (TCustomCodeEdit::TDialogCodes{true, true, c.wantTab}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DialogCodesTest,
+                         ::testing::Values(DialogCase{false, false, false}, DialogCase{false, true, false},
+                                           DialogCase{true, false, true}, DialogCase{true, true, false}));
 
 }  // namespace
 }  // namespace tips::editor::testing

@@ -1,5 +1,9 @@
 // Coordinates, clamping of the view and the caret, pixel conversion, scroll bars, wheel and caret shape.
 
+#include <functional>
+#include <sstream>
+#include <string>
+
 #include "editor_fixture.hpp"
 
 namespace tips::editor::testing {
@@ -253,6 +257,195 @@ TEST_F(GeometryTest, ClearingTheTextReportsAllWithTheNextChange) {
     EXPECT_NE(editor_.PendingStatus() & snAll, 0);
     editor_.SetInsertMode(false);
     EXPECT_EQ(reported_, snAll | snInsertMode);
+}
+
+// --- the first visible column's upper bound ---
+
+struct FirstColumnCase {
+    const char* name;
+    bool pastEol;
+    int maxLeftChar;
+    const char* line;
+    int requested;
+    int expected;
+};
+
+class FirstColumnClampTest : public EditorFixture, public ::testing::WithParamInterface<FirstColumnCase> {};
+
+// The last full window of 80 columns ends at MaxLeftChar (eoScrollPastEol) or at the longest line.
+TEST_P(FirstColumnClampTest, StopsWhereTheLastWindowEnds) {
+    const FirstColumnCase& c = GetParam();
+    editor_.SetOptions(c.pastEol ? kDefaultCodeEditorOptions : kDefaultCodeEditorOptions.Without(eoScrollPastEol));
+    editor_.SetMaxLeftChar(c.maxLeftChar);
+    Load(std::string("short\r\n") + c.line + "\r\n");
+    editor_.SetFirstVisibleColumn(c.requested);
+    EXPECT_EQ(editor_.FirstVisibleColumn(), c.expected);
+    EXPECT_EQ(editor_.TextOriginX(), kGutter + 2 - (c.expected - 1) * 8);
+}
+
+const std::string kLine200(200, 'x');
+const std::string kTabbedLine = "\t\t" + std::string(100, 'x');  // 116 columns wide
+
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, FirstColumnClampTest,
+    ::testing::Values(FirstColumnCase{"MaxLeftChar", true, 1024, "x", 2000, 1024 - 80 + 1},
+                      FirstColumnCase{"MaxLeftCharExactly", true, 1024, "x", 945, 945},
+                      FirstColumnCase{"MaxLeftCharNarrowerThanTheWindow", true, 50, "x", 30, 1},
+                      FirstColumnCase{"LongestLine", false, 1024, kLine200.c_str(), 500, 200 - 80 + 1},
+                      FirstColumnCase{"LongestLineCountsTabCells", false, 1024, kTabbedLine.c_str(), 500, 116 - 80 + 1},
+                      FirstColumnCase{"LinesFitTheWindow", false, 1024, "abc", 30, 1},
+                      FirstColumnCase{"BelowOne", true, 1024, "x", -3, 1}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+// --- what a change of the option set re-applies ---
+
+TEST_F(GeometryTest, SameOptionSetChangesNothing) {
+    Load("abc\r\n");
+    view_.ClearRecords();
+    editor_.SetOptions(editor_.Options());
+    EXPECT_TRUE(view_.Invalidated().empty());
+    EXPECT_EQ(reported_, 0);
+}
+
+TEST_F(GeometryTest, SwitchingScrollPastEolOffClampsTheCaretAndBringsTheViewBack) {
+    Load("abc\r\n" + std::string(200, 'x') + "\r\n");
+    editor_.SetCaretPoint({600, 1});
+    ASSERT_EQ(editor_.FirstVisibleColumn(), 600 - 80 + 1);
+    editor_.SetOptions(editor_.Options().Without(eoScrollPastEol));
+    EXPECT_EQ(editor_.CaretPoint(), (TPoint{4, 1}));
+    EXPECT_EQ(editor_.FirstVisibleColumn(), 4);  // made visible: the caret column is the first one shown
+}
+
+TEST_F(GeometryTest, SwitchingScrollPastEofOffLeavesTheViewUntilTheNextClamp) {
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += "x\r\n";
+    Load(text);
+    editor_.SetOptions(editor_.Options().With(eoScrollPastEof));
+    editor_.SetFirstVisibleLine(95);
+    // The old set is the one re-applied, and it allowed line 95 at the top.
+    editor_.SetOptions(editor_.Options().Without(eoScrollPastEof));
+    EXPECT_EQ(editor_.FirstVisibleLine(), 95);
+    editor_.Resized();
+    EXPECT_EQ(editor_.FirstVisibleLine(), 76);
+}
+
+TEST_F(GeometryTest, SwitchingScrollPastEofOnDoesNotMoveTheView) {
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += "x\r\n";
+    Load(text);
+    editor_.SetFirstVisibleLine(76);
+    editor_.SetOptions(editor_.Options().With(eoScrollPastEof));
+    EXPECT_EQ(editor_.FirstVisibleLine(), 76);
+    editor_.SetFirstVisibleLine(100);
+    EXPECT_EQ(editor_.FirstVisibleLine(), 100);
+}
+
+TEST_F(GeometryTest, ShowSpecialCharsRepaintsOtherOptionsDoNot) {
+    Load("a b\r\n");
+    view_.ClearRecords();
+    editor_.SetOptions(editor_.Options().With(eoEnhanceHomeKey).Without(eoAutoIndent));
+    EXPECT_TRUE(view_.Invalidated().empty());
+    editor_.SetOptions(editor_.Options().With(eoShowSpecialChars));
+    EXPECT_FALSE(view_.Invalidated().empty());
+    view_.ClearRecords();
+    editor_.SetOptions(editor_.Options().Without(eoShowSpecialChars));
+    EXPECT_FALSE(view_.Invalidated().empty());
+}
+
+TEST_F(GeometryTest, DropFilesOptionTellsTheWindowToTakeDroppedFiles) {
+    EXPECT_FALSE(view_.AcceptsDroppedFiles());
+    editor_.SetOptions(editor_.Options().With(eoDropFiles));
+    EXPECT_TRUE(view_.AcceptsDroppedFiles());
+    editor_.SetOptions(editor_.Options().With(eoNoCaret));
+    EXPECT_TRUE(view_.AcceptsDroppedFiles());
+    editor_.SetOptions(editor_.Options().Without(eoDropFiles));
+    EXPECT_FALSE(view_.AcceptsDroppedFiles());
+}
+
+TEST(GeometryWindowTest, DropFilesSetBeforeTheWindowIsAppliedWhenItIsAttached) {
+    TCustomCodeEdit editor;
+    editor.SetOptions(editor.Options().With(eoDropFiles));
+    platform::TMemoryViewPort view({400, 300}, {8, 16});
+    editor.AttachView(&view);
+    EXPECT_TRUE(view.AcceptsDroppedFiles());
+}
+
+// --- eoAutoSizeMaxLeftChar ---
+
+struct AutoSizeCase {
+    const char* name;
+    bool option;
+    int maxLeftChar;
+    std::function<void(TCodeEditStringList&)> change;
+    int expected;
+};
+
+class AutoSizeMaxLeftCharTest : public EditorFixture, public ::testing::WithParamInterface<AutoSizeCase> {};
+
+TEST_P(AutoSizeMaxLeftCharTest, GrowsToFitAddedAndChangedLines) {
+    const AutoSizeCase& c = GetParam();
+    Load("abc\r\ndef\r\n");
+    if (c.option) editor_.SetOptions(editor_.Options().With(eoAutoSizeMaxLeftChar));
+    editor_.SetMaxLeftChar(c.maxLeftChar);
+    c.change(editor_.Lines());
+    EXPECT_EQ(editor_.MaxLeftChar(), c.expected);
+}
+
+std::string Chars(int n) { return std::string(static_cast<std::size_t>(n), 'x'); }
+
+// An added or inserted line needs its length + 1; a replaced line of length + 1 >= MaxLeftChar gets length + 2.
+INSTANTIATE_TEST_SUITE_P(
+    Changes, AutoSizeMaxLeftCharTest,
+    ::testing::Values(
+        AutoSizeCase{"AddedLonger", true, 10, [](TCodeEditStringList& l) { l.Add(Chars(30)); }, 31},
+        AutoSizeCase{"AddedOneShort", true, 10, [](TCodeEditStringList& l) { l.Add(Chars(9)); }, 10},
+        AutoSizeCase{"AddedExactly", true, 10, [](TCodeEditStringList& l) { l.Add(Chars(10)); }, 11},
+        AutoSizeCase{"Inserted", true, 10, [](TCodeEditStringList& l) { l.Insert(1, Chars(30)); }, 31},
+        AutoSizeCase{"ReplacedReachingTheLimit", true, 10, [](TCodeEditStringList& l) { l.Put(0, Chars(9)); }, 11},
+        AutoSizeCase{"ReplacedBelowTheLimit", true, 10, [](TCodeEditStringList& l) { l.Put(0, Chars(8)); }, 10},
+        AutoSizeCase{"ReplacedLonger", true, 10, [](TCodeEditStringList& l) { l.Put(0, Chars(30)); }, 32},
+        AutoSizeCase{"Loaded", true, 10,
+                     [](TCodeEditStringList& l) {
+                         std::istringstream stream("a\r\n" + Chars(2000) + "\r\nb\r\n");
+                         l.LoadFromStream(stream);
+                     },
+                     2001},
+        AutoSizeCase{"NeverPastTheLimit", true, 10, [](TCodeEditStringList& l) { l.Add(Chars(40000)); }, 32767},
+        AutoSizeCase{"DeletedLinesShrinkNothing", true, 500, [](TCodeEditStringList& l) { l.Delete(0); }, 500},
+        AutoSizeCase{"OptionOffAdded", false, 10, [](TCodeEditStringList& l) { l.Add(Chars(30)); }, 10},
+        AutoSizeCase{"OptionOffReplaced", false, 10, [](TCodeEditStringList& l) { l.Put(0, Chars(30)); }, 10}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+// --- clearing the text ---
+
+TEST_F(GeometryTest, ClearingTheTextPutsViewCaretAndSelectionBackAtTheStart) {
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += std::string(300, 'x') + "\r\n";
+    Load(text);
+    editor_.SetCaretPoint({250, 60});
+    editor_.SetSelExtent({200, 70});
+    editor_.SetFirstVisibleLine(50);
+    ASSERT_NE(editor_.FirstVisibleColumn(), 1);
+    editor_.Lines().Clear();
+    EXPECT_EQ(editor_.FirstVisibleLine(), 1);
+    EXPECT_EQ(editor_.FirstVisibleColumn(), 1);
+    EXPECT_EQ(editor_.TextOriginX(), kGutter + 2);
+    EXPECT_EQ(editor_.CaretPoint(), (TPoint{1, 1}));
+    EXPECT_EQ(editor_.SelAnchor(), (TPoint{1, 1}));
+    EXPECT_EQ(editor_.SelExtent(), (TPoint{1, 1}));
+    EXPECT_EQ(view_.ScrollInfo(TScrollBarKind::Vertical)->Position, 1);
+    EXPECT_EQ(view_.ScrollInfo(TScrollBarKind::Horizontal)->Position, 1);
+}
+
+TEST_F(GeometryTest, LoadingAnotherTextShowsItFromTheTop) {
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += std::string(300, 'x') + "\r\n";
+    Load(text);
+    editor_.SetCaretPoint({250, 90});
+    Load(text);
+    EXPECT_EQ(editor_.FirstVisibleLine(), 1);
+    EXPECT_EQ(editor_.FirstVisibleColumn(), 1);
+    EXPECT_EQ(editor_.CaretPoint(), (TPoint{1, 1}));
 }
 
 }  // namespace

@@ -195,6 +195,22 @@ TEST_F(HighlighterRangeTest, AttributeChangeRepaintsEverythingWithoutRescanning)
     EXPECT_TRUE(highlighter_.scanned.empty());
 }
 
+TEST_F(HighlighterRangeTest, EnabledBackOnRepaintsWithTheKeptRangesAndNoRescan) {
+    Attach("{\r\nb\r\n}\r\nd\r\n");
+    highlighter_.SetEnabled(false);
+    view_.ClearRecords();
+    highlighter_.SetEnabled(true);
+    ASSERT_FALSE(view_.Invalidated().empty());
+    EXPECT_EQ(view_.Invalidated().back(), (platform::TViewRect{0, 0, view_.ClientSize().Width, view_.ClientSize().Height}));
+    EXPECT_TRUE(highlighter_.scanned.empty());
+    EXPECT_THAT(StoredRanges(editor_), ElementsAre(0, 1, 1, 0));
+    EXPECT_EQ(editor_.Highlighter(), &highlighter_);
+    // Enabled again to the value it has: nothing to repaint.
+    view_.ClearRecords();
+    highlighter_.SetEnabled(true);
+    EXPECT_TRUE(view_.Invalidated().empty());
+}
+
 TEST_F(HighlighterRangeTest, ReplacedHighlighterNoLongerReachesTheEditor) {
     Attach("{\r\nb\r\n");
     BraceCommentHighlighter other;

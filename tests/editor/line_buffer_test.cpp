@@ -318,6 +318,46 @@ TEST_F(LineBuffer, LongestLineFollowsEdits) {
     EXPECT_EQ(lines.LongestLineLength(), 0);
 }
 
+TEST_F(LineBuffer, LongestLineOfTwoEquallyLongLinesIsTheFirst) {
+    Fill({"ab", "abcde", "x", "edcba", "abc"});
+    EXPECT_EQ(lines.CachedLongestLine(), -1);
+    EXPECT_EQ(lines.LongestLineLength(), 5);
+    EXPECT_EQ(lines.CachedLongestLine(), 1);
+    // The cache follows its line through an exchange; the other long line does not take over.
+    lines.Exchange(1, 4);
+    EXPECT_EQ(lines.CachedLongestLine(), 4);
+    lines.Exchange(0, 3);
+    EXPECT_EQ(lines.CachedLongestLine(), 4);
+    // Measured again, the first of the two wins again.
+    lines.Put(2, "y");
+    EXPECT_EQ(lines.CachedLongestLine(), -1);
+    EXPECT_EQ(lines.LongestLineLength(), 5);
+    EXPECT_EQ(lines.CachedLongestLine(), 0);
+}
+
+TEST_F(LineBuffer, LongestLineOfEmptyLinesStaysUnknown) {
+    Fill({"", ""});
+    EXPECT_EQ(lines.LongestLineLength(), 0);
+    EXPECT_EQ(lines.CachedLongestLine(), -1);
+}
+
+TEST_F(LineBuffer, LongestLineIsMeasuredAgainAfterEveryKindOfInsertion) {
+    Fill({"abcdef", "ab"});
+    ASSERT_EQ(lines.LongestLineLength(), 6);
+    // A placeholder now stands where the cached line was.
+    lines.InsertEmptyLines(0, 2);
+    EXPECT_EQ(lines.LongestLineLength(), 6);
+    EXPECT_EQ(lines.CachedLongestLine(), 2);
+    lines.Insert(0, "x");
+    EXPECT_EQ(lines.CachedLongestLine(), -1);
+    EXPECT_EQ(lines.LongestLineLength(), 6);
+    lines.AppendLines(std::vector<std::string>{"1234567"});
+    EXPECT_EQ(lines.LongestLineLength(), 7);
+    lines.RemoveLines(0, 4);
+    EXPECT_EQ(lines.LongestLineLength(), 7);
+    EXPECT_EQ(lines.CachedLongestLine(), 1);
+}
+
 // --- whole text ---
 
 TEST_F(LineBuffer, TextEndsEveryLineWithCrLf) {

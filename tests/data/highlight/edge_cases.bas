@@ -16,3 +16,6 @@ DIM Dim dim PROPERTY Property
 ByVal ByRef True False Step Type Declare Optional Friend Enum
 ruta = "C:\dir\a.bas" 'ruta	con tabulador
 
+REM
+Dim x As Integer
+año = 2003
