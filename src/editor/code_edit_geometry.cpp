@@ -63,6 +63,17 @@ TPoint TCustomCodeEdit::TextPointToPixel(TPoint point) const {
             (point.Y - firstVisibleLine_) * textRowHeight_};
 }
 
+TCustomCodeEdit::TCursorKind TCustomCodeEdit::CursorAt(int x, int y) const {
+    if (x < gutterExtent_) return TCursorKind::Gutter;
+    if (Has(eoDragDropEditing) && textColumnWidth_ > 0 && textRowHeight_ > 0) {
+        // The cell under the point, not the nearest boundary; a cell of a tab stands for the tab.
+        const int cell = (x + firstVisibleColumn_ * textColumnWidth_ - gutterExtent_ - 2) / textColumnWidth_;
+        const int line = y / textRowHeight_ + firstVisibleLine_;
+        if (SelectionContains({DisplayToCharColumn(line, cell), line})) return TCursorKind::Arrow;
+    }
+    return TCursorKind::Control;
+}
+
 // --- metrics ---
 
 void TCustomCodeEdit::MeasureCell() {

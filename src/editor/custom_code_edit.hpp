@@ -170,6 +170,10 @@ public:
     // Scroll requests (the scroll bar's notification codes). Horizontally, up is left, top the left end
     // and bottom the right end.
     enum ScrollRequest { sbLineUp, sbLineDown, sbPageUp, sbPageDown, sbThumbPosition, sbThumbTrack, sbTop, sbBottom, sbEndScroll };
+    // The mouse cursor over a client point: the gutter's, the arrow (over a selection that can be
+    // dragged), or the control's own `Cursor`.
+    enum class TCursorKind { Gutter, Arrow, Control };
+    TCursorKind CursorAt(int x, int y) const;
     // Width limit of the scroll hint window, in pixels.
     static constexpr int kScrollHintMaxWidth = 200;
 

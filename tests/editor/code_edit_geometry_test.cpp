@@ -448,5 +448,66 @@ TEST_F(GeometryTest, LoadingAnotherTextShowsItFromTheTop) {
     EXPECT_EQ(editor_.CaretPoint(), (TPoint{1, 1}));
 }
 
+// --- the mouse cursor ---
+
+struct CursorCase {
+    const char* name;
+    int x;  // client pixels
+    int y;
+    bool dragDrop;
+    TCustomCodeEdit::TCursorKind expected;
+};
+
+class CursorShapeTest : public EditorFixture, public ::testing::WithParamInterface<CursorCase> {};
+
+// Line 1 "abcdef" with "bcd" selected; line 2 "a", a tab of 3 cells and "b". Cells are 8 pixels wide.
+TEST_P(CursorShapeTest, ArrowOnlyOverADraggableSelection) {
+    const CursorCase& c = GetParam();
+    Load("abcdef\r\na\tb\r\n");
+    editor_.SetTabWidth(4);
+    editor_.SetOptions(c.dragDrop ? kDefaultCodeEditorOptions : kDefaultCodeEditorOptions.Without(eoDragDropEditing));
+    editor_.SetSelAnchor({2, 1});
+    editor_.SetSelExtent({5, 1});
+    EXPECT_EQ(editor_.CursorAt(c.x, c.y), c.expected);
+}
+
+using K = TCustomCodeEdit::TCursorKind;
+constexpr int kCell1 = kGutter + 2;
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, CursorShapeTest,
+    ::testing::Values(CursorCase{"Gutter", 5, 3, true, K::Gutter},
+                      CursorCase{"GutterWithoutDragDrop", kGutter - 1, 3, false, K::Gutter},
+                      CursorCase{"MarginBeforeTheText", kGutter, 3, true, K::Control},
+                      CursorCase{"UnselectedCell", kCell1 + 7, 3, true, K::Control},
+                      CursorCase{"FirstSelectedCell", kCell1 + 8, 3, true, K::Arrow},
+                      CursorCase{"RightHalfOfTheLastSelectedCell", kCell1 + 3 * 8 + 7, 3, true, K::Arrow},
+                      CursorCase{"CellAfterTheSelection", kCell1 + 4 * 8, 3, true, K::Control},
+                      CursorCase{"SelectionWithoutDragDrop", kCell1 + 8, 3, false, K::Control},
+                      CursorCase{"OtherLine", kCell1 + 8, 16 + 3, true, K::Control}),
+    [](const auto& testCase) { return std::string(testCase.param.name); });
+
+TEST_F(GeometryTest, CursorOverATabsCellsIsTheTabsPlace) {
+    Load("a\tb\r\n");
+    editor_.SetTabWidth(4);
+    editor_.SetSelAnchor({2, 1});
+    editor_.SetSelExtent({3, 1});  // the tab: cells 2 to 4
+    EXPECT_EQ(editor_.CursorAt(kCell1 + 3 * 8 + 2, 0), TCustomCodeEdit::TCursorKind::Arrow);
+    EXPECT_EQ(editor_.CursorAt(kCell1 + 4 * 8 + 2, 0), TCustomCodeEdit::TCursorKind::Control);
+}
+
+TEST_F(GeometryTest, CursorFollowsTheScrolledView) {
+    std::string text;
+    for (int i = 0; i < 100; ++i) text += std::string(200, 'x') + "\r\n";
+    Load(text);
+    editor_.SetSelAnchor({10, 41});
+    editor_.SetSelExtent({12, 41});
+    editor_.SetFirstVisibleColumn(10);
+    editor_.SetFirstVisibleLine(40);
+    EXPECT_EQ(editor_.CursorAt(kCell1 + 2, 16 + 2), TCustomCodeEdit::TCursorKind::Arrow);
+    EXPECT_EQ(editor_.CursorAt(kCell1 + 2, 2), TCustomCodeEdit::TCursorKind::Control);
+    EXPECT_EQ(editor_.CursorAt(kCell1 + 2 * 8 + 2, 16 + 2), TCustomCodeEdit::TCursorKind::Control);
+}
+
 }  // namespace
 }  // namespace tips::editor::testing
