@@ -412,8 +412,10 @@ INSTANTIATE_TEST_SUITE_P(
                      2001},
         AutoSizeCase{"NeverPastTheLimit", true, 10, [](TCodeEditStringList& l) { l.Add(Chars(40000)); }, 32767},
         AutoSizeCase{"DeletedLinesShrinkNothing", true, 500, [](TCodeEditStringList& l) { l.Delete(0); }, 500},
-        AutoSizeCase{"OptionOffAdded", false, 10, [](TCodeEditStringList& l) { l.Add(Chars(30)); }, 10},
-        AutoSizeCase{"OptionOffReplaced", false, 10, [](TCodeEditStringList& l) { l.Put(0, Chars(30)); }, 10}),
+        // Without the option the limit only grows as far as a line needs to be reached.
+        AutoSizeCase{"OptionOffAdded", false, 10, [](TCodeEditStringList& l) { l.Add(Chars(30)); }, 31},
+        AutoSizeCase{"OptionOffReplaced", false, 10, [](TCodeEditStringList& l) { l.Put(0, Chars(30)); }, 31},
+        AutoSizeCase{"OptionOffReplacedReachingTheLimit", false, 10, [](TCodeEditStringList& l) { l.Put(0, Chars(9)); }, 10}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 // --- clearing the text ---

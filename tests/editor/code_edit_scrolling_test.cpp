@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {1, 17, 80, 1, false}},
         BarCase{"HorizontalPastEolRunsToMaxLeftChar", 1, "abc", kHideShow, 1024, TScrollBarKind::Horizontal,
                 {1, 1024, 80, 1, true}},
-        BarCase{"HorizontalMaxLeftCharOneHidden", 1, "abc", kHideShow, 1, TScrollBarKind::Horizontal,
+        BarCase{"HorizontalMaxLeftCharOneHidden", 1, "", kHideShow, 1, TScrollBarKind::Horizontal,
                 {1, 2, 80, 1, true}}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
