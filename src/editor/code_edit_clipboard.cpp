@@ -57,8 +57,17 @@ void TCustomCodeEdit::PasteFromClipboard() {
             selExtent_ = SelectionEnd();
             selAnchor_ = start;
             if (selectionMode_ == smLine) start.X = 1;
+            // A rectangle's text goes in at its top-left corner, where its rows were; the deletion
+            // alone would leave the caret on the extent's line, below where the paste record starts.
+            if (selectionMode_ == smColumn) start = {std::min(selAnchor_.X, selExtent_.X), selAnchor_.Y};
             // The selection goes in its own mode, as recorded; the text then comes in the paste mode.
             ReplaceSelectionText(selectionMode_, {}, false);
+            SetCaretPointEx(false, start);
+        }
+        // Past the end of its line a stream goes in after blanks up to the caret: the record starts
+        // where the line ended, so that undo takes them away with the text, trimmed or not.
+        if (data->Mode == smNormal && start.Y <= lines_->Count()) {
+            start.X = std::min(start.X, static_cast<int>(LineText(start.Y).size()) + 1);
         }
         ReplaceSelectionText(data->Mode, data->Text, true);
         const TPoint end = CaretPoint();

@@ -341,6 +341,7 @@ int TCustomCodeEdit::InsertTextForReplace(TCodeSelectionMode mode, const std::st
                 Record(ukPaste, from, {lastLength + 1, oldCount + added}, {}, smNormal);
             }
             for (const std::string& segment : parts) {
+                int rowStart = column;
                 if (y > lines_->Count()) {
                     if (insertedLines == 0) insertedAt = y;
                     lines_->Add(std::string(static_cast<std::size_t>(column - 1), ' ') + segment);
@@ -348,13 +349,16 @@ int TCustomCodeEdit::InsertTextForReplace(TCodeSelectionMode mode, const std::st
                 } else if (!segment.empty()) {
                     // An empty row changes nothing: padding it would leave blanks nobody typed.
                     std::string line = LineText(y);
+                    // A padded row's record starts where the line ended, so that undo takes the
+                    // blanks away with the segment, trimmed or not.
+                    rowStart = std::min(column, static_cast<int>(line.size()) + 1);
                     if (static_cast<int>(line.size()) < column - 1) line.resize(static_cast<std::size_t>(column - 1), ' ');
                     line.insert(static_cast<std::size_t>(column - 1), segment);
                     StoreLine(y, line);
                 }
                 if (!segment.empty()) {
                     if (recordRows || pasteRunning_) {
-                        Record(ukPaste, {column, y}, {column + static_cast<int>(segment.size()), y}, {}, selectionMode_);
+                        Record(ukPaste, {rowStart, y}, {column + static_cast<int>(segment.size()), y}, {}, selectionMode_);
                     }
                     lastNonEmpty = static_cast<int>(segment.size());
                 }
