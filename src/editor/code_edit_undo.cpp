@@ -177,8 +177,9 @@ void TCustomCodeEdit::RedoOneChange(const TCodeEditUndoItem& item) {
                 break;
             }
             // The deletion started past the end of its line (a join that padded the line): pad it
-            // again, so that the selection starts where the original one did.
-            if (mode == smNormal) PadLineForReplay(s);
+            // again, so that the selection starts where the original one did. A deletion within
+            // one line past its end took nothing (a step over virtual space): padding would stay.
+            if (mode == smNormal && e.Y > s.Y) PadLineForReplay(s);
             ApplyCaretAndSelection(s, s, e);
             undo_.RecordChange(item.ChangeKind, s, e, DeletedText(), mode);
             ReplaceSelectionText(mode, {}, false);
