@@ -357,8 +357,10 @@ int TCustomCodeEdit::InsertTextForReplace(TCodeSelectionMode mode, const std::st
                     StoreLine(y, line);
                 }
                 if (!segment.empty()) {
+                    // A row is a rectangle one line high whatever the editor's mode: recorded in
+                    // line mode, its undo would take the whole line away.
                     if (recordRows || pasteRunning_) {
-                        Record(ukPaste, {rowStart, y}, {column + static_cast<int>(segment.size()), y}, {}, selectionMode_);
+                        Record(ukPaste, {rowStart, y}, {column + static_cast<int>(segment.size()), y}, {}, smColumn);
                     }
                     lastNonEmpty = static_cast<int>(segment.size());
                 }
