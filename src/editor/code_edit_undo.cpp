@@ -71,8 +71,9 @@ void TCustomCodeEdit::UndoOneChange(const TCodeEditUndoItem& item) {
         case ukDropInsert:
         case ukPadding: {
             // Inserting a break stores the part before it trimmed: put those blanks back before
-            // the join, or undo would pull the next line's text onto them.
-            if (mode == smNormal) PadLineForReplay(PointBefore(e, s) ? e : s);
+            // the join, or undo would pull the next line's text onto them. Within one line there
+            // is no join, and blanks trimmed there were the inserted text's own.
+            if (mode == smNormal && s.Y != e.Y) PadLineForReplay(PointBefore(e, s) ? e : s);
             ApplyCaretAndSelection(s, s, e);
             redo_.RecordChange(item.ChangeKind, s, e, DeletedText(), mode);
             ReplaceSelectionText(mode, t, false);
