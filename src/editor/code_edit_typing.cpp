@@ -252,9 +252,13 @@ void TCustomCodeEdit::DeleteLastChar() {
             SetCaretPoint({x - 1, y});
             StoreLine(y, line);
         } else if (Has(eoSmartTabDelete)) {
+            // The characters go from the end of the indent, just before the caret, where the undo
+            // record says they were; taken from its start, a tab after spaces would stay put and
+            // undo would put the spaces back after it.
             const int remove = white - SmartUnindentLevel(y, white);
-            deleted = line.substr(0, static_cast<std::size_t>(remove));
-            line.erase(0, static_cast<std::size_t>(remove));
+            const auto from = static_cast<std::size_t>(white - remove);
+            deleted = line.substr(from, static_cast<std::size_t>(remove));
+            line.erase(from, static_cast<std::size_t>(remove));
             SetCaretPoint({x - remove, y});
             StoreLine(y, line);
         } else {
