@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "char_scan_highlighter.hpp"
+
 namespace {
 
 using tips::editor::NotScannedRange;
@@ -16,30 +18,20 @@ using tips::editor::RecomputeAllRanges;
 using tips::editor::TCodeEditStringList;
 using tips::editor::TCodeEditStringListListener;
 using tips::highlight::StandardAttributeKind;
-using tips::highlight::TCodeCustomHighlighter;
 using tips::highlight::TCodeHighlighterAttributes;
 using tips::highlight::TCodeRange;
 using ::testing::ElementsAre;
 
 // The range is the depth of open parentheses; `constantRange` makes it always 0 instead.
 // The cleared range is 100 so that it is told apart from a stored 0.
-class ParenHighlighter : public TCodeCustomHighlighter {
+class ParenHighlighter : public tips::testing::TCharScanHighlighter {
 public:
     explicit ParenHighlighter(bool constantRange = false) : constant_(constantRange) {}
     TCodeHighlighterAttributes* StandardAttribute(StandardAttributeKind) const override { return nullptr; }
     void BeginLine(std::string_view text, int lineIndex) override {
         scanned.push_back(lineIndex);
-        text_ = text;
-        pos_ = 0;
-        Count();
+        TCharScanHighlighter::BeginLine(text, lineIndex);
     }
-    bool AtLineEnd() const override { return pos_ > text_.size(); }
-    void NextToken() override {
-        ++pos_;
-        Count();
-    }
-    std::string TokenText() const override { return std::string(text_.substr(pos_, 1)); }
-    int TokenStart() const override { return static_cast<int>(pos_); }
     int TokenKindCode() const override { return 0; }
     TCodeHighlighterAttributes* TokenAttributes() const override { return nullptr; }
     TCodeRange CurrentRange() const override { return constant_ ? 0 : depth_; }
@@ -49,14 +41,11 @@ public:
     std::vector<int> scanned;
 
 private:
-    void Count() {
-        if (pos_ >= text_.size()) return;
-        if (text_[pos_] == '(') ++depth_;
-        if (text_[pos_] == ')') --depth_;
+    void Scan(char c) override {
+        if (c == '(') ++depth_;
+        if (c == ')') --depth_;
     }
     bool constant_;
-    std::string_view text_;
-    std::size_t pos_ = 0;
     TCodeRange depth_ = 0;
 };
 
