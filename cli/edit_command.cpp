@@ -146,7 +146,7 @@ public:
         if (mainKeys) LoadMainWindowKeys(editor_.Keystrokes());
         editor_.SetHighlighter(&highlighter_);
         editor_.AttachClipboard(&clipboard_);
-        editor_.AttachView(&view_);
+        editor_.AttachView(&view_, &view_);
         editor_.OnStatusChange = [this](TCustomCodeEdit&, TCodeStatusChanges changes) {
             status_ = static_cast<TCodeStatusChanges>(status_ | changes);
         };

@@ -30,7 +30,7 @@ struct Rig {
 
     explicit Rig(const std::string& text) {
         editor.SetHighlighter(&highlighter);
-        editor.AttachView(&view);
+        editor.AttachView(&view, &view);
         std::istringstream stream(text);
         editor.Lines().LoadFromStream(stream);
         editor.ClearUndo();

@@ -33,7 +33,7 @@ std::string PastedText() {
 class PasteFixture {
 public:
     explicit PasteFixture(TCodeSelectionMode mode) : view_({32 + 80 * 8, 25 * 16}, {8, 16}) {
-        editor_.AttachView(&view_);
+        editor_.AttachView(&view_, &view_);
         editor_.AttachClipboard(&clipboard_);
         WriteCodeEditClipboard(clipboard_, text_, mode);
     }

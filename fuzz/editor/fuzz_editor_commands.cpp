@@ -126,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else {
         editor.SetHighlighter(&vbHighlighter);
     }
-    editor.AttachView(&view);
+    editor.AttachView(&view, &view);
     editor.AttachClipboard(&clipboard);
     editor.SetTabWidth(4);
     std::istringstream stream(text);

@@ -77,18 +77,18 @@ TCustomCodeEdit::TCursorKind TCustomCodeEdit::CursorAt(int x, int y) const {
 // --- metrics ---
 
 void TCustomCodeEdit::MeasureCell() {
-    if (view_ == nullptr) return;
+    if (metrics_ == nullptr) return;
     const platform::TFontStyles styles = UsedFontStyles();
     const platform::TFontStyles italic = styles.Contains(platform::fsItalic) ? platform::fsItalic : platform::TFontStyles{};
     const platform::TFontStyles bold = styles.Contains(platform::fsBold) ? platform::fsBold : platform::TFontStyles{};
-    textRowHeight_ = view_->CharacterCell(italic).Height + extraLineSpacing_;
-    textColumnWidth_ = view_->CharacterCell(bold).Width;
+    textRowHeight_ = metrics_->CharacterCell(italic).Height + extraLineSpacing_;
+    textColumnWidth_ = metrics_->CharacterCell(bold).Width;
     textOriginX_ = gutterExtent_ + 2 - (firstVisibleColumn_ - 1) * textColumnWidth_;
 }
 
 void TCustomCodeEdit::RecomputeWindowMetrics(bool fontChanged) {
     if (!WindowExists() || textColumnWidth_ == 0 || textRowHeight_ <= 0) return;
-    const auto client = view_->ClientSize();
+    const auto client = metrics_->ClientSize();
     visibleColumns_ = std::max(0, (client.Width - gutterExtent_ - 2) / textColumnWidth_);
     visibleLines_ = std::max(0, client.Height / textRowHeight_);
     if (fontChanged && gutter_.ShowLineNumbers()) ApplyGutterChange();  // the numbers' width follows the cell
@@ -119,7 +119,7 @@ void TCustomCodeEdit::ChangeGutterWidth(int width) {
     gutterExtent_ = width;
     textOriginX_ = gutterExtent_ + 2 - (firstVisibleColumn_ - 1) * textColumnWidth_;
     if (WindowExists() && textColumnWidth_ > 0) {
-        visibleColumns_ = std::max(0, (view_->ClientSize().Width - gutterExtent_ - 2) / textColumnWidth_);
+        visibleColumns_ = std::max(0, (metrics_->ClientSize().Width - gutterExtent_ - 2) / textColumnWidth_);
         RefreshScrollBars();
         RepaintAll();
     }
@@ -139,8 +139,8 @@ void TCustomCodeEdit::SetFirstVisibleLine(int value) {
     RefreshScrollBars();
     if (WindowExists()) {
         if (std::abs(old - value) < visibleLines_) {
-            const auto client = view_->ClientSize();
-            view_->ScrollPixels((old - value) * textRowHeight_, {0, 0, client.Width, client.Height});
+            const auto client = metrics_->ClientSize();
+            window_->ScrollPixels((old - value) * textRowHeight_, {0, 0, client.Width, client.Height});
         } else {
             RepaintAll();
         }
@@ -240,7 +240,7 @@ void TCustomCodeEdit::CreateCaretShape() {
     caretShape_ = CurrentCaretShape();
     caretShown_ = false;
     if (Focused()) {
-        view_->CreateCaret(caretShape_.Width, caretShape_.Height);
+        window_->CreateCaret(caretShape_.Width, caretShape_.Height);
         PlaceCaret();
     }
 }
@@ -254,19 +254,19 @@ void TCustomCodeEdit::PlaceCaret() {
     const TPoint pixel = TextPointToPixel(CaretPoint());
     const int x = pixel.X + caretShape_.OffsetX;
     const int y = pixel.Y + caretShape_.OffsetY + 1;
-    const auto client = view_->ClientSize();
+    const auto client = metrics_->ClientSize();
     if (x < gutterExtent_ || x >= client.Width || y < 0 || y >= client.Height) {
-        view_->HideCaret();
+        window_->HideCaret();
         caretShown_ = false;
-        view_->MoveCaret(x, y);
+        window_->MoveCaret(x, y);
     } else {
-        view_->MoveCaret(x, y);
+        window_->MoveCaret(x, y);
         if (!Has(eoNoCaret) && !caretShown_) {
-            view_->ShowCaret();
+            window_->ShowCaret();
             caretShown_ = true;
         }
     }
-    view_->PlaceComposition(x, y);
+    window_->PlaceComposition(x, y);
 }
 
 // --- scroll bars ---
@@ -294,7 +294,7 @@ void TCustomCodeEdit::RefreshScrollBars() {
             info.Max += 1;
             info.Position = info.Min;
         }
-        view_->SetScrollInfo(TScrollBarKind::Horizontal, info);
+        window_->SetScrollInfo(TScrollBarKind::Horizontal, info);
         const int extra = disableArrows ? firstVisibleColumn_ : 0;
         TScrollArrows arrows = TScrollArrows::EnableBoth;
         if (!disableArrows && visibleColumns_ < info.Max) {
@@ -306,12 +306,12 @@ void TCustomCodeEdit::RefreshScrollBars() {
         } else if (visibleColumns_ + extra > info.Max) {
             arrows = TScrollArrows::DisableLast;
         }
-        view_->EnableScrollArrows(TScrollBarKind::Horizontal, arrows);
+        window_->EnableScrollArrows(TScrollBarKind::Horizontal, arrows);
     }
 
     if (scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth) {
         const int count = lines_->Count();
-        view_->SetScrollInfo(TScrollBarKind::Vertical, VerticalScrollInfo());
+        window_->SetScrollInfo(TScrollBarKind::Vertical, VerticalScrollInfo());
         TScrollArrows arrows = TScrollArrows::EnableBoth;
         if (!disableArrows && count > visibleLines_) {
             arrows = TScrollArrows::EnableBoth;
@@ -322,7 +322,7 @@ void TCustomCodeEdit::RefreshScrollBars() {
         } else if (count - firstVisibleLine_ - visibleLines_ + 1 == 0) {
             arrows = TScrollArrows::DisableLast;
         }
-        view_->EnableScrollArrows(TScrollBarKind::Vertical, arrows);
+        window_->EnableScrollArrows(TScrollBarKind::Vertical, arrows);
     }
 }
 
@@ -354,17 +354,17 @@ platform::TViewScrollInfo TCustomCodeEdit::VerticalScrollInfo() const {
 void TCustomCodeEdit::ShowScrollHint(int thumbPosition) {
     if (!Has(eoShowScrollHint) || !WindowExists()) return;
     const std::string text = "Top Line: " + std::to_string(firstVisibleLine_);
-    const platform::TViewSize hint = view_->HintSize(text, kScrollHintMaxWidth);
-    const platform::TViewSize client = view_->ClientSize();
+    const platform::TViewSize hint = window_->HintSize(text, kScrollHintMaxWidth);
+    const platform::TViewSize client = metrics_->ClientSize();
     const int x = client.Width - hint.Width - 4;
     int y = 10;
     if (Has(eoScrollHintFollows)) {
         // Level with the thumb: the track lies between the two arrow buttons.
-        const int arrow = view_->VerticalScrollArrowHeight();
+        const int arrow = window_->VerticalScrollArrowHeight();
         const int maximum = VerticalScrollInfo().Max;
         y = arrow + MulDivRounded(client.Height - 2 * arrow, thumbPosition, maximum) + hint.Height / 2;
     }
-    view_->ShowHint(text, x, y);
+    window_->ShowHint(text, x, y);
 }
 
 void TCustomCodeEdit::VerticalScroll(int request, int thumbPosition) {
@@ -386,11 +386,11 @@ void TCustomCodeEdit::VerticalScroll(int request, int thumbPosition) {
             ShowScrollHint(thumbPosition);
             break;
         case sbEndScroll:
-            if (WindowExists()) view_->HideHint();
+            if (WindowExists()) window_->HideHint();
             break;
         default: break;
     }
-    if (WindowExists()) view_->UpdateNow();
+    if (WindowExists()) window_->UpdateNow();
 }
 
 void TCustomCodeEdit::HorizontalScroll(int request, int thumbPosition) {
@@ -415,7 +415,7 @@ void TCustomCodeEdit::MouseWheel(int delta, bool ctrl, int systemLinesPerNotch) 
     const int notches = wheelAccumulator_ / 120;
     wheelAccumulator_ %= 120;
     SetFirstVisibleLine(firstVisibleLine_ - notches * lines);
-    if (WindowExists()) view_->UpdateNow();
+    if (WindowExists()) window_->UpdateNow();
 }
 
 }  // namespace tips::editor

@@ -26,7 +26,7 @@ void TCustomCodeEdit::MoveCaretCommand(TCodeEditorCommand command, const TComman
         case ecUp:
         case ecDown:
             StepCaretLines(base == ecUp ? -1 : 1, extend);
-            if (repaintNow) view_->UpdateNow();
+            if (repaintNow) window_->UpdateNow();
             break;
         case ecWordLeft: StepCaretAndSelection(caret, PrevWordPosition(), extend); break;
         case ecWordRight: StepCaretAndSelection(caret, NextWordPosition(), extend); break;
@@ -40,7 +40,7 @@ void TCustomCodeEdit::MoveCaretCommand(TCodeEditorCommand command, const TComman
             if (base == ecPageUp) k = -k;
             SetFirstVisibleLine(firstVisibleLine_ + k);
             StepCaretLines(k, extend);
-            if (repaintNow) view_->UpdateNow();
+            if (repaintNow) window_->UpdateNow();
             break;
         }
         case ecPageLeft: StepCaretColumns(-visibleColumns_, extend); break;
@@ -49,7 +49,7 @@ void TCustomCodeEdit::MoveCaretCommand(TCodeEditorCommand command, const TComman
         case ecPageBottom: {
             const int line = base == ecPageTop ? firstVisibleLine_ : firstVisibleLine_ + visibleLines_ - 1;
             StepCaretAndSelection(caret, {caretX_, line}, extend);
-            if (repaintNow) view_->UpdateNow();
+            if (repaintNow) window_->UpdateNow();
             break;
         }
         case ecEditorTop:
@@ -57,13 +57,13 @@ void TCustomCodeEdit::MoveCaretCommand(TCodeEditorCommand command, const TComman
             const TPoint target =
                 base == ecEditorTop || lines_->Count() == 0 ? TPoint{1, 1} : LineEndPoint(lines_->Count());
             StepCaretAndSelection(caret, target, extend);
-            if (repaintNow) view_->UpdateNow();
+            if (repaintNow) window_->UpdateNow();
             break;
         }
         case ecGotoXY:
             if (const auto* point = std::get_if<TPoint>(&data)) {
                 StepCaretAndSelection(caret, *point, extend);
-                if (repaintNow) view_->UpdateNow();
+                if (repaintNow) window_->UpdateNow();
             }
             break;
         default: break;
@@ -116,7 +116,7 @@ void TCustomCodeEdit::ScrollCommand(TCodeEditorCommand command) {
                 StepCaretLines(firstVisibleLine_ - caretY_, false);
             }
             ScrollToCaret();
-            if (WindowExists()) view_->UpdateNow();
+            if (WindowExists()) window_->UpdateNow();
             break;
         }
         case ecScrollLeft: SetFirstVisibleColumn(firstVisibleColumn_ - 1); break;

@@ -33,10 +33,11 @@ TCustomCodeEdit::~TCustomCodeEdit() {
     SetHighlighter(nullptr);
 }
 
-void TCustomCodeEdit::AttachView(platform::TViewPort* view) {
-    view_ = view;
-    if (view_ == nullptr) return;
-    if (Has(eoDropFiles) && view_->WindowExists()) view_->AcceptDroppedFiles(true);
+void TCustomCodeEdit::AttachView(platform::TViewMetrics* metrics, platform::TWindowServices* window) {
+    metrics_ = metrics;
+    window_ = metrics != nullptr ? window : nullptr;
+    if (metrics_ == nullptr) return;
+    if (Has(eoDropFiles) && WindowExists()) window_->AcceptDroppedFiles(true);
     MeasureCell();
     RecomputeWindowMetrics(true);
 }
@@ -54,9 +55,9 @@ void TCustomCodeEdit::FocusReceived() {
 
 void TCustomCodeEdit::FocusLost() {
     RunCommand(ecLostFocus, 0, {});
-    if (!Focused() && view_ != nullptr) {
-        view_->HideCaret();
-        view_->DestroyCaret();
+    if (!Focused() && window_ != nullptr) {
+        window_->HideCaret();
+        window_->DestroyCaret();
         caretShown_ = false;
         if (hideSelection_ && HasSelection()) RepaintAll();
     }
@@ -144,7 +145,7 @@ void TCustomCodeEdit::SetOptions(TCodeEditorOptions value) {
     const bool dropFilesChanged = options_.Contains(eoDropFiles) != value.Contains(eoDropFiles);
     options_ = value;
     if (!Has(eoScrollPastEol)) SetCaretColumn(caretX_);
-    if (dropFilesChanged && WindowExists()) view_->AcceptDroppedFiles(Has(eoDropFiles));
+    if (dropFilesChanged && WindowExists()) window_->AcceptDroppedFiles(Has(eoDropFiles));
     if (specialCharsChanged) RepaintAll();
 }
 
@@ -199,7 +200,7 @@ void TCustomCodeEdit::NoteStatusChange(TCodeStatusChanges changes) {
 void TCustomCodeEdit::Invalidate(const platform::TViewRect& rect) {
     if (!WindowExists() || rect.IsEmpty()) return;
     if (!linesChanging_) {
-        view_->Invalidate(rect);
+        window_->Invalidate(rect);
         return;
     }
     if (pendingRepaint_.IsEmpty()) {
@@ -214,7 +215,7 @@ void TCustomCodeEdit::Invalidate(const platform::TViewRect& rect) {
 
 void TCustomCodeEdit::RepaintTextLines(int first, int last) {
     if (!WindowExists()) return;
-    const auto client = view_->ClientSize();
+    const auto client = metrics_->ClientSize();
     if (first == -1 && last == -1) {
         Invalidate({gutterExtent_, 0, client.Width, client.Height});
         return;
@@ -229,7 +230,7 @@ void TCustomCodeEdit::RepaintTextLines(int first, int last) {
 
 void TCustomCodeEdit::RepaintGutterLines(int first, int last) {
     if (!WindowExists()) return;
-    const auto client = view_->ClientSize();
+    const auto client = metrics_->ClientSize();
     if (first == -1 && last == -1) {
         Invalidate({0, 0, gutterExtent_, client.Height});
         return;
@@ -244,7 +245,7 @@ void TCustomCodeEdit::RepaintGutterLines(int first, int last) {
 
 void TCustomCodeEdit::RepaintAll() {
     if (!WindowExists()) return;
-    const auto client = view_->ClientSize();
+    const auto client = metrics_->ClientSize();
     Invalidate({0, 0, client.Width, client.Height});
 }
 

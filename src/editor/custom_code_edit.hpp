@@ -1,7 +1,7 @@
 #pragma once
 // The code editor control's portable core: the text, the caret and selection, scrolling state,
 // commands, editing, undo, marks and the clipboard. A window class turns messages into calls on
-// it and implements the view port it talks back through.
+// it and implements the ports it talks back through: the metrics of its layout and the window services.
 //
 // The class is split across files by concern:
 //   custom_code_edit.cpp       construction, published properties, deferral, status, buffer reactions
@@ -35,7 +35,8 @@
 #include "editor/undo_history.hpp"
 #include "platform/clipboard.hpp"
 #include "platform/color.hpp"
-#include "platform/view_port.hpp"
+#include "platform/view_metrics.hpp"
+#include "platform/window_services.hpp"
 
 namespace tips::highlight {
 class TCodeCustomHighlighter;
@@ -65,8 +66,10 @@ public:
     TCustomCodeEdit& operator=(const TCustomCodeEdit&) = delete;
 
     // --- platform seams ---
-    // The window the editor draws in, or none; the editor only records what needs the window while it has none.
-    void AttachView(platform::TViewPort* view);
+    // The metrics the editor lays its text out by, and the window it is shown in (often one object
+    // implementing both). Without a window the editor only records what needs one; without metrics
+    // it has no layout and the window is ignored.
+    void AttachView(platform::TViewMetrics* metrics, platform::TWindowServices* window);
     void AttachClipboard(platform::TClipboard* clipboard) { clipboard_ = clipboard; }
     // Window resize: recomputes the visible cells.
     void Resized() { RecomputeWindowMetrics(false); }
@@ -303,8 +306,8 @@ private:
     void RescanFrom(int index);
 
     // Geometry helpers.
-    bool WindowExists() const { return view_ != nullptr && view_->WindowExists(); }
-    bool Focused() const { return view_ != nullptr && view_->HasFocus(); }
+    bool WindowExists() const { return window_ != nullptr && window_->WindowExists(); }
+    bool Focused() const { return window_ != nullptr && window_->HasFocus(); }
     void Invalidate(const platform::TViewRect& rect);
     void SetFirstVisibleLineCore(int value, bool repaintNow);
     int ScrollLineUpperBound() const;
@@ -369,7 +372,8 @@ private:
     int InsertTextForReplace(TCodeSelectionMode mode, const std::string& text, bool recordRows);
 
     std::unique_ptr<TCodeEditStringList> lines_;
-    platform::TViewPort* view_ = nullptr;
+    platform::TViewMetrics* metrics_ = nullptr;
+    platform::TWindowServices* window_ = nullptr;  // only with metrics
     platform::TClipboard* clipboard_ = nullptr;
     highlight::TCodeCustomHighlighter* highlighter_ = nullptr;
     std::bitset<256> identChars_;

@@ -1,17 +1,35 @@
 #pragma once
-// A view port without a window: a fixed character cell and client size, and a record of what the
-// control told it. tipstool's editor scripts and the editor's tests run against it.
+// Ports without a device: fixed metrics, and window services that record what the control told them.
+// tipstool's editor scripts and the editor's tests run against TMemoryViewPort, which is both; a
+// layout that needs no window can take TMemoryViewMetrics alone.
 
 #include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "platform/view_port.hpp"
+#include "platform/view_metrics.hpp"
+#include "platform/window_services.hpp"
 
 namespace tips::platform {
 
-class TMemoryViewPort final : public TViewPort {
+// One character cell for every style, and a client size the test sets.
+class TMemoryViewMetrics : public TViewMetrics {
+public:
+    TMemoryViewMetrics(TViewSize client, TViewSize cell) : client_(client), cell_(cell) {}
+
+    void SetClientSize(TViewSize size) { client_ = size; }
+
+    TViewSize ClientSize() const override { return client_; }
+    TViewSize CharacterCell(TFontStyles) const override { return cell_; }
+
+private:
+    TViewSize client_;
+    TViewSize cell_;
+};
+
+// A window that exists and has the focus unless told otherwise, and remembers what it was asked.
+class TMemoryWindowServices : public TWindowServices {
 public:
     struct Caret {
         bool Created = false;
@@ -28,17 +46,14 @@ public:
         int Y = 0;
     };
 
-    TMemoryViewPort(TViewSize client, TViewSize cell) : client_(client), cell_(cell) {}
-
     // --- controls for the test or script ---
-    void SetClientSize(TViewSize size) { client_ = size; }
     void SetWindowExists(bool exists) { exists_ = exists; }
     void SetFocus(bool focused) { focused_ = focused; }
     // The hint window's size for any text (narrowed to the width asked for) and the scroll-arrow height.
     void SetHintSize(TViewSize size) { hintSize_ = size; }
     void SetVerticalScrollArrowHeight(int height) { arrowHeight_ = height; }
 
-    // --- what the control told the port ---
+    // --- what the control told the window ---
     const TViewScrollInfo* ScrollInfo(TScrollBarKind bar) const {
         const auto it = scroll_.find(bar);
         return it == scroll_.end() ? nullptr : &it->second;
@@ -52,24 +67,22 @@ public:
     int UpdateCount() const { return updates_; }
     const Caret& CaretState() const { return caret_; }
     bool TimerRunning(int id) const { return timers_.count(id) != 0; }
-    const Hint& HintState() const { return hint_; }
-    // The widest hint the control asked to be measured for.
-    int HintMaxWidth() const { return hintMaxWidth_; }
-    bool AcceptsDroppedFiles() const { return acceptsFiles_; }
     int TimerInterval(int id) const {
         const auto it = timers_.find(id);
         return it == timers_.end() ? 0 : it->second;
     }
+    const Hint& HintState() const { return hint_; }
+    // The widest hint the control asked to be measured for.
+    int HintMaxWidth() const { return hintMaxWidth_; }
+    bool AcceptsDroppedFiles() const { return acceptsFiles_; }
     void ClearRecords() {
         invalidated_.clear();
         pixelScrolls_.clear();
         updates_ = 0;
     }
 
-    // --- TViewPort ---
+    // --- TWindowServices ---
     bool WindowExists() const override { return exists_; }
-    TViewSize ClientSize() const override { return client_; }
-    TViewSize CharacterCell(TFontStyles) const override { return cell_; }
     void SetScrollInfo(TScrollBarKind bar, const TViewScrollInfo& info) override { scroll_[bar] = info; }
     void EnableScrollArrows(TScrollBarKind bar, TScrollArrows arrows) override { arrows_[bar] = arrows; }
     void Invalidate(const TViewRect& rect) override {
@@ -108,8 +121,6 @@ public:
     void AcceptDroppedFiles(bool accept) override { acceptsFiles_ = accept; }
 
 private:
-    TViewSize client_;
-    TViewSize cell_;
     bool exists_ = true;
     bool focused_ = true;
     bool captured_ = false;
@@ -125,6 +136,12 @@ private:
     std::map<int, int> timers_;
     std::vector<TViewRect> invalidated_;
     std::vector<int> pixelScrolls_;
+};
+
+// Both in one object, as a window is: attach it as the metrics and as the window services.
+class TMemoryViewPort final : public TMemoryViewMetrics, public TMemoryWindowServices {
+public:
+    TMemoryViewPort(TViewSize client, TViewSize cell) : TMemoryViewMetrics(client, cell) {}
 };
 
 }  // namespace tips::platform

@@ -366,8 +366,43 @@ TEST(GeometryWindowTest, DropFilesSetBeforeTheWindowIsAppliedWhenItIsAttached) {
     TCustomCodeEdit editor;
     editor.SetOptions(editor.Options().With(eoDropFiles));
     platform::TMemoryViewPort view({400, 300}, {8, 16});
-    editor.AttachView(&view);
+    editor.AttachView(&view, &view);
     EXPECT_TRUE(view.AcceptsDroppedFiles());
+}
+
+// --- metrics without a window ---
+
+// A layout on a device that has no window (a printer's metrics): the cell is measured, but nothing
+// that needs a window is computed or asked for, whatever runs.
+TEST(GeometryWindowTest, MetricsWithoutAWindowMeasureTheCellOnly) {
+    TCustomCodeEdit editor;
+    platform::TMemoryViewMetrics printer({2000, 3000}, {30, 50});
+    editor.AttachView(&printer, nullptr);
+    EXPECT_EQ(editor.TextColumnWidth(), 30);
+    EXPECT_EQ(editor.TextRowHeight(), 50);
+    EXPECT_EQ(editor.VisibleLines(), 0);
+
+    std::istringstream text("one\r\ntwo\r\nthree\r\n");
+    editor.Lines().LoadFromStream(text);
+    editor.SetCaretPoint({3, 2});
+    editor.KeyPress('x');
+    editor.SetOptions(editor.Options().With(eoDropFiles));
+    editor.VerticalScroll(TCustomCodeEdit::sbThumbTrack, 2);
+    editor.FocusReceived();
+    editor.FocusLost();
+    EXPECT_EQ(editor.Lines().Get(1), "twxo");
+    EXPECT_EQ(editor.VisibleLines(), 0);
+}
+
+// Window services given without metrics are not used: there is no layout to serve.
+TEST(GeometryWindowTest, WindowWithoutMetricsIsIgnored) {
+    TCustomCodeEdit editor;
+    platform::TMemoryViewPort view({400, 300}, {8, 16});
+    editor.SetOptions(editor.Options().With(eoDropFiles));
+    editor.AttachView(nullptr, &view);
+    EXPECT_FALSE(view.AcceptsDroppedFiles());
+    editor.FocusReceived();
+    EXPECT_FALSE(view.CaretState().Created);
 }
 
 // --- eoAutoSizeMaxLeftChar ---

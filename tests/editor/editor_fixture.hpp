@@ -18,7 +18,7 @@ inline constexpr int kGutter = 30;
 class EditorFixture : public ::testing::Test {
 protected:
     EditorFixture() : view_({kGutter + 2 + 80 * 8, 25 * 16}, {8, 16}) {
-        editor_.AttachView(&view_);
+        editor_.AttachView(&view_, &view_);
         editor_.OnStatusChange = [this](TCustomCodeEdit&, TCodeStatusChanges changes) {
             reported_ = static_cast<TCodeStatusChanges>(reported_ | changes);
         };
