@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "base/text_case.hpp"
 #include "editor/custom_code_edit.hpp"
 #include "editor/edit_scopes.hpp"
-#include "editor/text_case.hpp"
 
 namespace tips::editor {
 
@@ -257,9 +257,9 @@ void TCustomCodeEdit::ChangeCase(TCodeEditorCommand command) {
         if (end <= start) return;
         const std::string word = LineText(caretY_).substr(static_cast<std::size_t>(start - 1),
                                                           static_cast<std::size_t>(end - start));
-        std::string converted = command == ecUpperCase ? UpperCase1252(word)
-                                : command == ecLowerCase ? LowerCase1252(word)
-                                                         : UpperCase1252(word.substr(0, 1)) + LowerCase1252(word.substr(1));
+        std::string converted = command == ecUpperCase ? base::UpperCase1252(word)
+                                : command == ecLowerCase ? base::LowerCase1252(word)
+                                                         : base::UpperCase1252(word.substr(0, 1)) + base::LowerCase1252(word.substr(1));
         {
             // The word is replaced as a stream whatever the selection mode, so no other text goes with it.
             TModeRestore mode(selectionMode_, smNormal);
@@ -275,7 +275,7 @@ void TCustomCodeEdit::ChangeCase(TCodeEditorCommand command) {
     if (HasSelection()) {
         const TPoint anchor = selAnchor_;
         const TPoint extent = selExtent_;
-        ReplaceSelectionUndoable(ToggleCase1252(SelText()));
+        ReplaceSelectionUndoable(base::ToggleCase1252(SelText()));
         SetCaretPoint(caret);
         SetSelAnchor(anchor);
         SetSelExtent(extent);
@@ -287,7 +287,7 @@ void TCustomCodeEdit::ChangeCase(TCodeEditorCommand command) {
         TOptionOff selecting(options_, eoNoSelection);
         SetSelAnchor(caret);
         SetSelExtent({caret.X + 1, caret.Y});
-        ReplaceSelectionUndoable(ToggleCase1252(SelText()));
+        ReplaceSelectionUndoable(base::ToggleCase1252(SelText()));
     }
     SetCaretPoint(caret);
     SetSelAnchor(caret);

@@ -1,7 +1,11 @@
 #include "editor/shortcut.hpp"
 
 #include <array>
-#include <cctype>
+
+#include "base/text_case.hpp"
+
+// Key and modifier names are ASCII words of the script syntax, so they are matched with the ASCII
+// case rule: a byte above 0x7F never names a key, whatever letter it is in Windows-1252.
 
 namespace tips::editor {
 namespace {
@@ -32,16 +36,6 @@ constexpr std::array<NamedKey, 17> kNamedKeys{{
     {vkDelete, "Delete"},
 }};
 
-bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string KeyName(TVirtualKey key) {
@@ -61,11 +55,11 @@ std::string KeyName(TVirtualKey key) {
 
 std::optional<TVirtualKey> KeyFromName(std::string_view name) {
     for (const auto& named : kNamedKeys) {
-        if (EqualsIgnoreCase(named.name, name)) return named.key;
+        if (base::EqualsIgnoreCaseAscii(named.name, name)) return named.key;
     }
     if (name.empty()) return std::nullopt;
     if (name.size() == 1) {
-        const auto c = static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(name[0])));
+        const auto c = static_cast<unsigned char>(base::UpperCharAscii(name[0]));
         if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z')) return TVirtualKey{c};
         return std::nullopt;
     }
@@ -97,11 +91,11 @@ std::optional<TShortCut> TextToShortCut(std::string_view text) {
         // A lone "+" at the end would be an empty key name; a key name never contains '+'.
         if (plus == std::string_view::npos || plus + 1 == text.size()) break;
         const auto modifier = text.substr(0, plus);
-        if (EqualsIgnoreCase(modifier, "Ctrl")) {
+        if (base::EqualsIgnoreCaseAscii(modifier, "Ctrl")) {
             shift |= ssCtrl;
-        } else if (EqualsIgnoreCase(modifier, "Shift")) {
+        } else if (base::EqualsIgnoreCaseAscii(modifier, "Shift")) {
             shift |= ssShift;
-        } else if (EqualsIgnoreCase(modifier, "Alt")) {
+        } else if (base::EqualsIgnoreCaseAscii(modifier, "Alt")) {
             shift |= ssAlt;
         } else {
             return std::nullopt;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "base/text_case.hpp"
 #include "skin/text_case.hpp"
 
 namespace tips::skin {
@@ -84,7 +85,7 @@ IniFile::IniFile(std::string_view text) {
 const IniFile::Section* IniFile::FindSection(std::string_view section) const {
     const std::string_view wanted = Trim(section);
     for (const auto& candidate : sections_) {
-        if (EqualsIgnoreCase(candidate.name, wanted)) return &candidate;
+        if (base::EqualsIgnoreCase1252(candidate.name, wanted)) return &candidate;
     }
     return nullptr;
 }
@@ -104,7 +105,7 @@ std::optional<std::string> IniFile::FindString(std::string_view section, std::st
     if (found == nullptr) return std::nullopt;
     const std::string_view wanted = Trim(key);
     for (const auto& entry : found->entries) {
-        if (EqualsIgnoreCase(entry.key, wanted)) return std::string(Unquote(entry.value));
+        if (base::EqualsIgnoreCase1252(entry.key, wanted)) return std::string(Unquote(entry.value));
     }
     return std::nullopt;
 }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "base/text_case.hpp"
 #include "skin/byte_reader.hpp"
 #include "skin/skin_error.hpp"
 #include "skin/skin_texts.hpp"
@@ -35,7 +36,7 @@ SkinArchive::SkinArchive(std::vector<std::uint8_t> bytes) : bytes_(std::move(byt
 
     const auto nameList = reader.Bytes(nameListLength_);
     if (!reader.Ok()) Fail("name list of " + std::to_string(nameListLength_) + " bytes runs past the end");
-    const std::string lowered = LowerCase(std::string_view(reinterpret_cast<const char*>(nameList.data()), nameList.size()));
+    const std::string lowered = base::LowerCase1252(std::string_view(reinterpret_cast<const char*>(nameList.data()), nameList.size()));
     const auto names = SplitLines(lowered);
 
     // At most one line per byte of the name list plus one, so the size table's length cannot overflow.
@@ -59,14 +60,14 @@ SkinArchive::SkinArchive(std::vector<std::uint8_t> bytes) : bytes_(std::move(byt
 
 const SkinArchiveEntry* SkinArchive::Find(std::string_view name) const {
     for (const auto& entry : entries_) {
-        if (EqualsIgnoreCase(entry.name, name)) return &entry;
+        if (base::EqualsIgnoreCase1252(entry.name, name)) return &entry;
     }
     return nullptr;
 }
 
 const SkinArchiveEntry* SkinArchive::FindContaining(std::string_view part) const {
     for (const auto& entry : entries_) {
-        if (ContainsIgnoreCase(entry.name, part)) return &entry;
+        if (base::ContainsIgnoreCase1252(entry.name, part)) return &entry;
     }
     return nullptr;
 }

@@ -1,6 +1,6 @@
 #include "skin/skin_data.hpp"
 
-#include "skin/text_case.hpp"
+#include "base/text_case.hpp"
 
 namespace tips::skin {
 
@@ -38,7 +38,7 @@ std::vector<std::pair<std::string, const TSkinElement*>> TSkinData::GenericEleme
 
 const TSkinElement* TSkinData::GenericElement(std::string_view sectionName) const {
     for (const auto& [name, element] : GenericElements())
-        if (EqualsIgnoreCase(name, sectionName)) return element;
+        if (base::EqualsIgnoreCase1252(name, sectionName)) return element;
     return nullptr;
 }
 

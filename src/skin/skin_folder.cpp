@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "base/text_case.hpp"
 #include "skin/skin_error.hpp"
-#include "skin/text_case.hpp"
 
 namespace tips::skin {
 
@@ -38,7 +38,7 @@ void UnpackSkinArchive(const SkinArchive& archive, const std::filesystem::path& 
     std::set<std::string> seen;
     for (const auto& entry : archive.Entries()) {
         if (!IsSafeEntryFileName(entry.name)) throw ESkinFormatError("entry name unusable as a file name: \"" + entry.name + "\"");
-        if (!seen.insert(LowerCase(entry.name)).second) throw ESkinFormatError("entry name repeated: " + entry.name);
+        if (!seen.insert(base::LowerCase1252(entry.name)).second) throw ESkinFormatError("entry name repeated: " + entry.name);
     }
     std::filesystem::create_directories(folder);
     for (const auto& entry : archive.Entries()) WriteWholeFile(folder / entry.name, archive.Data(entry));

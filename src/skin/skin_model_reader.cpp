@@ -3,10 +3,10 @@
 #include <map>
 #include <string>
 
+#include "base/text_case.hpp"
 #include "skin/frame_strip.hpp"
 #include "skin/skin_error.hpp"
 #include "skin/skin_image_name.hpp"
-#include "skin/text_case.hpp"
 
 namespace tips::skin {
 
@@ -62,7 +62,7 @@ private:
     Image LoadImage(std::string_view value) {
         const auto name = SkinImageEntryName(value);
         if (!name) return {};
-        const std::string key = LowerCase(*name);
+        const std::string key = base::LowerCase1252(*name);
         if (const auto cached = images_.find(key); cached != images_.end()) return cached->second;
         Image image;
         if (const auto bytes = entries_(*name)) {
@@ -129,16 +129,16 @@ private:
     std::vector<TColor> ReadPalette() const {
         std::vector<TColor> palette;
         for (const auto& section : ini_.SectionNames()) {
-            if (!StartsWithIgnoreCase(section, "COLOUR") || EqualsIgnoreCase(section, "COLOURS")) continue;
+            if (!base::StartsWithIgnoreCase1252(section, "COLOUR") || base::EqualsIgnoreCase1252(section, "COLOURS")) continue;
             palette.push_back(ini_.ReadColour(section, "color", clWindowText));
         }
         return palette;
     }
 
     static bool IsSysButtonSection(std::string_view section) {
-        if (!StartsWithIgnoreCase(section, "BUTTON")) return false;
+        if (!base::StartsWithIgnoreCase1252(section, "BUTTON")) return false;
         for (const std::string_view other : {"BUTTONS", "BUTTON.RADIO", "BUTTON.CHECKBOX", "BUTTON"})
-            if (EqualsIgnoreCase(section, other)) return false;
+            if (base::EqualsIgnoreCase1252(section, other)) return false;
         return true;
     }
 

@@ -6,31 +6,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/text_case.hpp"
 #include "store/data_source.hpp"
 #include "store/database_error.hpp"
 #include "store/store_texts.hpp"
 
 namespace tips::store {
 namespace {
-
-// Letter case folding of Windows-1252, for matching field names.
-unsigned char FoldCase(unsigned char c) {
-    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 0x20);
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
-    switch (c) {
-        case 0x9A: return 0x8A;
-        case 0x9C: return 0x8C;
-        case 0x9E: return 0x8E;
-        case 0xFF: return 0x9F;
-        default: return c;
-    }
-}
-
-bool SameText(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return FoldCase(static_cast<unsigned char>(x)) == FoldCase(static_cast<unsigned char>(y));
-           });
-}
 
 void PutInt32(std::uint8_t* at, std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
@@ -44,7 +26,7 @@ std::int32_t GetInt32(const std::uint8_t* at) {
 }
 
 bool IsAutoNumbered(const TField& field) {
-    return field.DataType() == TFieldType::ftAutoInc || SameText(field.FieldName(), "RecId");
+    return field.DataType() == TFieldType::ftAutoInc || base::EqualsIgnoreCase1252(field.FieldName(), "RecId");
 }
 
 }  // namespace
@@ -71,7 +53,7 @@ void TMemoryTable::AdoptField(std::unique_ptr<TField> field) {
 
 TField* TMemoryTable::FindField(std::string_view fieldName) const {
     for (const auto& field : fields_) {
-        if (SameText(field->FieldName(), fieldName)) return field.get();
+        if (base::EqualsIgnoreCase1252(field->FieldName(), fieldName)) return field.get();
     }
     return nullptr;
 }

@@ -1,34 +1,14 @@
 #include "widgets/ext_one_instance.hpp"
 
-#include <algorithm>
+#include "base/text_case.hpp"
 
 namespace tips::widgets {
-
-namespace {
-
-// Upper case of one Windows-1252 byte.
-char UpperCase(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 'a' && byte <= 'z') return static_cast<char>(byte - 0x20);
-    if (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7) return static_cast<char>(byte - 0x20);
-    switch (byte) {
-        case 0x9A: return static_cast<char>(0x8A);  // s caron
-        case 0x9C: return static_cast<char>(0x8C);  // oe
-        case 0x9E: return static_cast<char>(0x8E);  // z caron
-        case 0xFF: return static_cast<char>(0x9F);  // y diaeresis
-        default: return c;
-    }
-}
-
-}  // namespace
 
 std::string OneInstanceMutexName(std::string_view executablePath) {
     const std::size_t separator = executablePath.find_last_of("\\/:");
     const std::string_view name =
         separator == std::string_view::npos ? executablePath : executablePath.substr(separator + 1);
-    std::string upper(name);
-    std::transform(upper.begin(), upper.end(), upper.begin(), UpperCase);
-    return upper;
+    return base::UpperCase1252(name);
 }
 
 std::string AlreadyStartedText(std::string_view applicationTitle) {

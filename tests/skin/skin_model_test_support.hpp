@@ -9,7 +9,7 @@
 #include "skin/bitmap.hpp"
 #include "skin/ini_file.hpp"
 #include "skin/skin_model_reader.hpp"
-#include "skin/text_case.hpp"
+#include "base/text_case.hpp"
 
 namespace tips::skin::testing {
 
@@ -25,18 +25,18 @@ inline Image PositionImage(int width, int height) {
 class SkinFixture {
 public:
     SkinFixture& Entry(const std::string& name, const Image& image) {
-        entries_[LowerCase(name)] = WriteBitmap(image);
+        entries_[base::LowerCase1252(name)] = WriteBitmap(image);
         return *this;
     }
     SkinFixture& RawEntry(const std::string& name, std::vector<std::uint8_t> bytes) {
-        entries_[LowerCase(name)] = std::move(bytes);
+        entries_[base::LowerCase1252(name)] = std::move(bytes);
         return *this;
     }
 
     TSkinData Read(const std::string& iniText) const {
         const IniFile ini(iniText);
         const SkinEntryLookup lookup = [this](std::string_view name) -> std::optional<std::span<const std::uint8_t>> {
-            const auto found = entries_.find(LowerCase(name));
+            const auto found = entries_.find(base::LowerCase1252(name));
             if (found == entries_.end()) return std::nullopt;
             return std::span<const std::uint8_t>(found->second);
         };
