@@ -1,5 +1,6 @@
 #pragma once
-// Owning wrappers for GDI objects and their selection into a device context.
+// Owning wrappers for GDI objects, their selection into a device context, and the device contexts
+// themselves with their saved states. None can be copied; each undoes what it did when it ends.
 
 #include <windows.h>
 
@@ -49,6 +50,38 @@ public:
 private:
     HDC dc_;
     HGDIOBJ previous_;
+};
+
+// Saves a device context's state (objects, colours, modes, clip, mapping) and restores it on exit,
+// which also deselects whatever was selected in between.
+class TSavedDC {
+public:
+    explicit TSavedDC(HDC dc) : dc_(dc), level_(SaveDC(dc)) {}
+    TSavedDC(const TSavedDC&) = delete;
+    TSavedDC& operator=(const TSavedDC&) = delete;
+    ~TSavedDC() {
+        if (level_ != 0) RestoreDC(dc_, level_);
+    }
+
+private:
+    HDC dc_;
+    int level_;
+};
+
+// A memory device context compatible with `target` (the screen's for nullptr), deleted on exit.
+class TMemoryDC {
+public:
+    explicit TMemoryDC(HDC target) : dc_(CreateCompatibleDC(target)) {}
+    TMemoryDC(const TMemoryDC&) = delete;
+    TMemoryDC& operator=(const TMemoryDC&) = delete;
+    ~TMemoryDC() {
+        if (dc_) DeleteDC(dc_);
+    }
+
+    HDC get() const { return dc_; }
+
+private:
+    HDC dc_;
 };
 
 // The device context of a WM_PAINT: BeginPaint on construction, EndPaint on exit, so the window is
