@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "skin/byte_reader.hpp"
+#include "base/byte_reader.hpp"
 #include "skin/skin_error.hpp"
 
 namespace tips::skin {
@@ -34,7 +34,7 @@ Image::Image(int width, int height, Rgb fill) {
 }
 
 Image ReadBitmap(std::span<const std::uint8_t> file) {
-    ByteReader reader(file);
+    base::TByteReader reader(file);
     if (reader.U16() != 0x4D42) Fail(reader.Ok() ? "not a bitmap file" : "file too short");
     reader.Skip(8);  // file size and reserved words: writers disagree on them, the headers below decide
     const std::uint32_t pixelOffset = reader.U32();
@@ -94,21 +94,21 @@ std::vector<std::uint8_t> WriteBitmap(const Image& image) {
 
     std::vector<std::uint8_t> out;
     out.reserve(static_cast<std::size_t>(fileSize));
-    PutU16(out, 0x4D42);
-    PutU32(out, static_cast<std::uint32_t>(fileSize));
-    PutU32(out, 0);
-    PutU32(out, kFileHeaderSize + kInfoHeaderSize);
-    PutU32(out, kInfoHeaderSize);
-    PutU32(out, static_cast<std::uint32_t>(image.Width()));
-    PutU32(out, static_cast<std::uint32_t>(image.Height()));
-    PutU16(out, 1);
-    PutU16(out, 24);
-    PutU32(out, kUncompressed);
-    PutU32(out, static_cast<std::uint32_t>(pixelBytes));
-    PutU32(out, 2835);  // 72 pixels per inch, both ways
-    PutU32(out, 2835);
-    PutU32(out, 0);
-    PutU32(out, 0);
+    base::AppendLittle<std::uint16_t>(out, 0x4D42);
+    base::AppendLittle<std::uint32_t>(out, static_cast<std::uint32_t>(fileSize));
+    base::AppendLittle<std::uint32_t>(out, 0);
+    base::AppendLittle<std::uint32_t>(out, kFileHeaderSize + kInfoHeaderSize);
+    base::AppendLittle<std::uint32_t>(out, kInfoHeaderSize);
+    base::AppendLittle<std::uint32_t>(out, static_cast<std::uint32_t>(image.Width()));
+    base::AppendLittle<std::uint32_t>(out, static_cast<std::uint32_t>(image.Height()));
+    base::AppendLittle<std::uint16_t>(out, 1);
+    base::AppendLittle<std::uint16_t>(out, 24);
+    base::AppendLittle<std::uint32_t>(out, kUncompressed);
+    base::AppendLittle<std::uint32_t>(out, static_cast<std::uint32_t>(pixelBytes));
+    base::AppendLittle<std::uint32_t>(out, 2835);  // 72 pixels per inch, both ways
+    base::AppendLittle<std::uint32_t>(out, 2835);
+    base::AppendLittle<std::uint32_t>(out, 0);
+    base::AppendLittle<std::uint32_t>(out, 0);
     for (int y = image.Height() - 1; y >= 0; --y) {
         for (int x = 0; x < image.Width(); ++x) {
             const Rgb pixel = image.At(x, y);

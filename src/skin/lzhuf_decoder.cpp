@@ -5,7 +5,7 @@
 #include <memory>
 #include <new>
 
-#include "skin/byte_reader.hpp"
+#include "base/byte_reader.hpp"
 #include "skin/lzhuf_model.hpp"
 #include "skin/skin_error.hpp"
 #include "skin/skin_texts.hpp"
@@ -104,7 +104,7 @@ std::vector<std::uint8_t> LzhufDecode(std::span<const std::uint8_t> code, std::u
 }
 
 std::vector<std::uint8_t> DecodeSkinFile(std::span<const std::uint8_t> file) {
-    ByteReader reader(file);
+    base::TByteReader reader(file);
     const std::uint32_t decodedSize = reader.U32();
     if (!reader.Ok()) throw ESkinFormatError("skin file shorter than its size field");
     return LzhufDecode(file.subspan(4), decodedSize);

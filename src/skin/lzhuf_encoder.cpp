@@ -6,7 +6,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "skin/byte_reader.hpp"
+#include "base/byte_order.hpp"
 #include "skin/lzhuf_model.hpp"
 
 namespace tips::skin {
@@ -204,7 +204,7 @@ std::vector<std::uint8_t> LzhufEncode(std::span<const std::uint8_t> data) {
 std::vector<std::uint8_t> EncodeSkinFile(std::span<const std::uint8_t> data) {
     if (data.size() > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("skin larger than 4 GB");
     std::vector<std::uint8_t> file;
-    PutU32(file, static_cast<std::uint32_t>(data.size()));
+    base::AppendLittle<std::uint32_t>(file, static_cast<std::uint32_t>(data.size()));
     const auto code = LzhufEncode(data);
     file.insert(file.end(), code.begin(), code.end());
     return file;

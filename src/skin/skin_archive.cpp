@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "base/byte_reader.hpp"
 #include "base/text_case.hpp"
-#include "skin/byte_reader.hpp"
 #include "skin/skin_error.hpp"
 #include "skin/skin_texts.hpp"
 #include "skin/text_case.hpp"
@@ -19,14 +19,14 @@ namespace {
 }  // namespace
 
 std::optional<std::uint32_t> PeekSkinArchiveVersion(std::span<const std::uint8_t> bytes) {
-    ByteReader reader(bytes);
+    base::TByteReader reader(bytes);
     const std::uint32_t version = reader.U32();
     if (!reader.Ok()) return std::nullopt;
     return version;
 }
 
 SkinArchive::SkinArchive(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {
-    ByteReader reader(bytes_);
+    base::TByteReader reader(bytes_);
     version_ = reader.U32();
     if (!reader.Ok()) Fail("no header");
     if (version_ != kSkinArchiveVersion) throw ESkinVersionError(texts::kOlderSkinFile);
@@ -95,12 +95,12 @@ std::vector<std::uint8_t> WriteSkinArchive(std::span<const SkinArchiveFile> file
 
     std::vector<std::uint8_t> out;
     out.reserve(static_cast<std::size_t>(total));
-    PutU32(out, kSkinArchiveVersion);
-    PutU32(out, static_cast<std::uint32_t>(nameList.size()));
-    PutU32(out, 0);
-    PutU32(out, 0);
+    base::AppendLittle<std::uint32_t>(out, kSkinArchiveVersion);
+    base::AppendLittle<std::uint32_t>(out, static_cast<std::uint32_t>(nameList.size()));
+    base::AppendLittle<std::uint32_t>(out, 0);
+    base::AppendLittle<std::uint32_t>(out, 0);
     out.insert(out.end(), nameList.begin(), nameList.end());
-    for (const auto& file : files) PutU32(out, static_cast<std::uint32_t>(file.bytes.size()));
+    for (const auto& file : files) base::AppendLittle<std::uint32_t>(out, static_cast<std::uint32_t>(file.bytes.size()));
     for (const auto& file : files) out.insert(out.end(), file.bytes.begin(), file.bytes.end());
     return out;
 }

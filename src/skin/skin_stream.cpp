@@ -4,13 +4,13 @@
 #include <stdexcept>
 #include <string>
 
-#include "skin/byte_reader.hpp"
+#include "base/byte_reader.hpp"
 #include "skin/skin_error.hpp"
 
 namespace tips::skin {
 
 SkinStreamView ReadSkinStream(std::span<const std::uint8_t> bytes) {
-    ByteReader reader(bytes);
+    base::TByteReader reader(bytes);
     const std::uint32_t length = reader.U32();
     if (!reader.Ok()) throw ESkinFormatError("skin stream: length field truncated");
     const auto skinFile = reader.Bytes(length);
@@ -23,7 +23,7 @@ std::vector<std::uint8_t> WriteSkinStream(std::span<const std::uint8_t> skinFile
     if (skinFile.size() > std::numeric_limits<std::uint32_t>::max()) throw std::length_error("skin file larger than 4 GB");
     std::vector<std::uint8_t> out;
     out.reserve(4 + skinFile.size());
-    PutU32(out, static_cast<std::uint32_t>(skinFile.size()));
+    base::AppendLittle<std::uint32_t>(out, static_cast<std::uint32_t>(skinFile.size()));
     out.insert(out.end(), skinFile.begin(), skinFile.end());
     return out;
 }

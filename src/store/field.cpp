@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/byte_order.hpp"
 #include "store/memory_table.hpp"
 
 namespace tips::store {
@@ -67,27 +68,21 @@ std::int64_t TField::AsInteger() const {
     std::vector<std::uint8_t> data(static_cast<std::size_t>(dataSize_) + 8, 0);
     if (!table_->ReadFieldData(*this, data.data())) return 0;
     switch (dataType_) {
-        case TFieldType::ftSmallint: return static_cast<std::int16_t>(data[0] | (data[1] << 8));
-        case TFieldType::ftWord: return data[0] | (data[1] << 8);
+        case TFieldType::ftSmallint: return base::LoadLittle<std::int16_t>(data.data());
+        case TFieldType::ftWord: return base::LoadLittle<std::uint16_t>(data.data());
         case TFieldType::ftInteger:
-        case TFieldType::ftAutoInc: {
-            std::int32_t value;
-            std::memcpy(&value, data.data(), sizeof value);
-            return value;
-        }
-        case TFieldType::ftLargeint: {
-            std::int64_t value;
-            std::memcpy(&value, data.data(), sizeof value);
-            return value;
-        }
+        case TFieldType::ftAutoInc: return base::LoadLittle<std::int32_t>(data.data());
+        case TFieldType::ftLargeint: return base::LoadLittle<std::int64_t>(data.data());
         default: return 0;
     }
 }
 
 void TField::SetAsInteger(std::int64_t value) {
+    // The value's low bytes, as many as the field holds.
+    std::uint8_t bytes[sizeof value];
+    base::StoreLittle(bytes, value);
     std::vector<std::uint8_t> data(static_cast<std::size_t>(dataSize_), 0);
-    const auto bytes = std::min(sizeof value, data.size());
-    for (std::size_t i = 0; i < bytes; ++i) data[i] = static_cast<std::uint8_t>(static_cast<std::uint64_t>(value) >> (8 * i));
+    std::memcpy(data.data(), bytes, std::min(sizeof value, data.size()));
     SetData(data.data());
 }
 

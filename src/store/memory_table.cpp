@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/byte_order.hpp"
 #include "base/text_case.hpp"
 #include "store/data_source.hpp"
 #include "store/database_error.hpp"
@@ -13,17 +14,6 @@
 
 namespace tips::store {
 namespace {
-
-void PutInt32(std::uint8_t* at, std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    for (int i = 0; i < 4; ++i) at[i] = static_cast<std::uint8_t>(bits >> (8 * i));
-}
-
-std::int32_t GetInt32(const std::uint8_t* at) {
-    std::uint32_t bits = 0;
-    for (int i = 0; i < 4; ++i) bits |= static_cast<std::uint32_t>(at[i]) << (8 * i);
-    return static_cast<std::int32_t>(bits);
-}
 
 bool IsAutoNumbered(const TField& field) {
     return field.DataType() == TFieldType::ftAutoInc || base::EqualsIgnoreCase1252(field.FieldName(), "RecId");
@@ -219,10 +209,10 @@ std::optional<std::string> TMemoryTable::StoredValue(int index, const TField& fi
     }
     switch (field.DataType()) {
         case TFieldType::ftSmallint:
-            return std::to_string(static_cast<std::int16_t>(data[1] | (data[2] << 8)));
-        case TFieldType::ftWord: return std::to_string(data[1] | (data[2] << 8));
+            return std::to_string(base::LoadLittle<std::int16_t>(data + 1));
+        case TFieldType::ftWord: return std::to_string(base::LoadLittle<std::uint16_t>(data + 1));
         case TFieldType::ftInteger:
-        case TFieldType::ftAutoInc: return std::to_string(GetInt32(data + 1));
+        case TFieldType::ftAutoInc: return std::to_string(base::LoadLittle<std::int32_t>(data + 1));
         default: return std::string(reinterpret_cast<const char*>(data + 1), static_cast<std::size_t>(field.DataSize()));
     }
 }
@@ -327,7 +317,7 @@ void TMemoryTable::StartNewRecord(TBufferFlag flag) {
     buffer_.block = NewBlock();
     const auto& recId = *fields_.front();
     buffer_.block[static_cast<std::size_t>(recId.offset_)] = 1;
-    PutInt32(buffer_.block.data() + recId.offset_ + 1, highestId_ + 1);
+    base::StoreLittle<std::int32_t>(buffer_.block.data() + recId.offset_ + 1, highestId_ + 1);
     buffer_.memos.assign(static_cast<std::size_t>(memoCount_), std::string());
     buffer_.id = highestId_ + 1;
     buffer_.flag = flag;
@@ -352,13 +342,13 @@ void TMemoryTable::Post() {
         TStoredRecord record{buffer_.block, buffer_.memos, 0};
         // Auto-numbering: the id set when the record was started, unless the counter has passed it.
         const auto& recId = *fields_.front();
-        const std::int32_t wanted = GetInt32(record.block.data() + recId.offset_ + 1);
+        const std::int32_t wanted = base::LoadLittle<std::int32_t>(record.block.data() + recId.offset_ + 1);
         highestId_ = wanted > highestId_ ? wanted : highestId_ + 1;
         record.id = highestId_;
         for (const auto& field : fields_) {
             if (field->offset_ < 0 || !IsAutoNumbered(*field)) continue;
             record.block[static_cast<std::size_t>(field->offset_)] = 1;
-            PutInt32(record.block.data() + field->offset_ + 1, record.id);
+            base::StoreLittle<std::int32_t>(record.block.data() + field->offset_ + 1, record.id);
         }
         records_.insert(records_.begin() + static_cast<std::ptrdiff_t>(position), std::move(record));
         cursor_ = static_cast<int>(position);

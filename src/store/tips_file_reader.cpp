@@ -2,11 +2,11 @@
 // without a field are skipped; a record cut short ends the reading and is dropped.
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstring>
 #include <vector>
 
+#include "base/byte_reader.hpp"
 #include "store/database_error.hpp"
 #include "store/field.hpp"
 #include "store/memory_table.hpp"
@@ -16,44 +16,22 @@
 namespace tips::store {
 namespace {
 
-// Little-endian reads over the image; each answers false, consuming nothing, when the bytes run out.
-class TByteReader {
-public:
-    explicit TByteReader(std::string_view bytes) : bytes_(bytes) {}
+using base::TByteReader;
 
-    std::size_t Remaining() const { return bytes_.size() - position_; }
-    std::size_t Position() const { return position_; }
-    void Rewind() { position_ = 0; }
+// A value stored as a 32-bit length and that many bytes; nothing, and the reader failed, for a
+// negative length or one that runs past the end.
+std::string_view CountedValue(TByteReader& in) {
+    const std::int32_t length = in.I32();
+    if (length < 0) in.Fail();
+    return in.Ok() ? in.Chars(static_cast<std::size_t>(length)) : std::string_view{};
+}
 
-    bool Take(std::size_t count, std::string_view& out) {
-        if (Remaining() < count) return false;
-        out = bytes_.substr(position_, count);
-        position_ += count;
-        return true;
-    }
-    bool Skip(std::uint64_t count) {
-        if (Remaining() < count) return false;
-        position_ += static_cast<std::size_t>(count);
-        return true;
-    }
-    bool UInt(int width, std::uint64_t& value) {
-        std::string_view raw;
-        if (!Take(static_cast<std::size_t>(width), raw)) return false;
-        value = 0;
-        for (int i = 0; i < width; ++i) value |= std::uint64_t{static_cast<unsigned char>(raw[static_cast<std::size_t>(i)])} << (8 * i);
-        return true;
-    }
-    bool Int32(std::int32_t& value) {
-        std::uint64_t raw;
-        if (!UInt(4, raw)) return false;
-        value = static_cast<std::int32_t>(static_cast<std::uint32_t>(raw));
-        return true;
-    }
-
-private:
-    std::string_view bytes_;
-    std::size_t position_ = 0;
-};
+// A value of a fixed size, after its presence byte in files that have one.
+std::string_view FixedValue(TByteReader& in, std::int32_t size, bool hasPresence, bool& present) {
+    if (size < 0) in.Fail();
+    present = !hasPresence || in.U8() != 0;
+    return in.Ok() ? in.Chars(static_cast<std::size_t>(size)) : std::string_view{};
+}
 
 // One column of the file, as its descriptor said.
 struct TMemoryReadField {
@@ -88,47 +66,37 @@ TLoadResult TTipsFileReader::Read(TMemoryTable& table, std::string_view bytes) {
 
     // Header: "Ver" and the version, or (version 0) nothing at all.
     double version = 0;
-    std::string_view magic;
     bool headerComplete = true;
-    if (in.Take(3, magic) && magic == "Ver") {
-        std::uint64_t raw;
-        if (in.UInt(8, raw)) {
-            version = std::bit_cast<double>(raw);
-            if (!(version >= 1.0)) version = 1.0;   // also a NaN
-        } else {
-            headerComplete = false;
-        }
+    if (in.Chars(3) == "Ver") {
+        version = in.F64();
+        headerComplete = in.Ok();
+        if (!(version >= 1.0)) version = 1.0;   // also a NaN
     } else {
         in.Rewind();
     }
 
     // Column descriptors.
     std::vector<TMemoryReadField> columns;
-    std::int32_t columnCount = 0;
-    bool descriptorsComplete = headerComplete && in.Int32(columnCount);
+    const std::int32_t columnCount = headerComplete ? in.I32() : 0;
+    bool descriptorsComplete = headerComplete && in.Ok();
     int matched = 0;
     for (std::int32_t i = 0; descriptorsComplete && i < columnCount; ++i) {
         TMemoryReadField column;
-        std::int32_t size;
-        std::uint64_t code, nameLength;
-        std::string_view name;
-        if (!in.Int32(size) || !in.UInt(2, code)) {
-            descriptorsComplete = false;
-            break;
-        }
-        if (!in.UInt(2, nameLength)) {
+        column.size = in.I32();
+        column.code = in.I16();
+        const std::uint16_t nameLength = in.U16();
+        if (!in.Ok()) {
             descriptorsComplete = false;
             break;
         }
         if (nameLength > 255) throw EReadError(texts::kDataIncorrect);
-        if (!in.Take(static_cast<std::size_t>(nameLength), name)) {
+        std::string_view name = in.Chars(nameLength);
+        if (!in.Ok()) {
             descriptorsComplete = false;
             break;
         }
         name = name.substr(0, name.find('\0'));
-        column.size = size;
-        column.code = static_cast<std::int16_t>(code);
-        result.columns.push_back({std::string(name), column.code, size});
+        result.columns.push_back({std::string(name), column.code, column.size});
         // Hidden, calculated and lookup fields are never stored, so never read either.
         auto* field = table.FindField(name);
         if (field && field->FieldKind() == TFieldKind::fkData && field->Index() > 0) {
@@ -146,21 +114,19 @@ TLoadResult TTipsFileReader::Read(TMemoryTable& table, std::string_view bytes) {
         const bool hasPresence = version > 0;
         while (in.Remaining() > 0) {
             TStoredRecord record{table.NewBlock(), std::vector<std::string>(static_cast<std::size_t>(table.memoCount_)), 0};
-            bool ok = true;
             const auto recordStart = in.Position();
             for (const auto& column : columns) {
                 const auto* field = column.field;
-                std::int32_t length = 0;
-                std::string_view value;
+                bool present = true;
                 if (!field) {
                     if (IsLengthPrefixedCode(column.code)) {
-                        ok = in.Int32(length) && length >= 0 && in.Skip(static_cast<std::uint64_t>(length));
+                        CountedValue(in);
                     } else {
-                        ok = column.size >= 0 && in.Skip((hasPresence ? 1u : 0u) + static_cast<std::uint64_t>(column.size));
+                        FixedValue(in, column.size, hasPresence, present);
                     }
                 } else if (field->DataType() == TFieldType::ftString) {
-                    ok = in.Int32(length) && length >= 0 && in.Take(static_cast<std::size_t>(length), value);
-                    if (ok && length >= 2) {
+                    std::string_view value = CountedValue(in);
+                    if (in.Ok() && value.size() >= 2) {
                         value = value.substr(0, value.find('\0'));
                         value = value.substr(0, static_cast<std::size_t>(field->Size()));
                         auto* data = record.block.data() + field->Offset();
@@ -168,24 +134,21 @@ TLoadResult TTipsFileReader::Read(TMemoryTable& table, std::string_view bytes) {
                         std::memcpy(data + 1, value.data(), value.size());
                     }
                 } else if (field->IsBlob()) {
-                    ok = in.Int32(length) && length >= 0 && in.Take(static_cast<std::size_t>(length), value);
-                    if (ok) record.memos[static_cast<std::size_t>(field->MemoSlot())].assign(value);
+                    const std::string_view value = CountedValue(in);
+                    if (in.Ok()) record.memos[static_cast<std::size_t>(field->MemoSlot())].assign(value);
                 } else {
-                    std::uint64_t presence = 1;
-                    ok = column.size >= 0 && (!hasPresence || in.UInt(1, presence)) &&
-                         in.Take(static_cast<std::size_t>(column.size), value);
-                    if (ok && presence != 0) {
+                    const std::string_view value = FixedValue(in, column.size, hasPresence, present);
+                    if (in.Ok() && present) {
                         auto* data = record.block.data() + field->Offset();
                         data[0] = 1;
                         std::memcpy(data + 1, value.data(), std::min<std::size_t>(value.size(), static_cast<std::size_t>(field->DataSize())));
                     }
                 }
-                if (!ok) break;
+                if (!in.Ok()) break;
             }
             // A record that takes no bytes (only empty fixed-size columns without presence bytes) would
             // repeat forever: the rest of the file cannot be records.
-            if (in.Position() == recordStart) ok = false;
-            if (!ok) {
+            if (!in.Ok() || in.Position() == recordStart) {
                 result.complete = false;
                 break;
             }
@@ -205,7 +168,7 @@ TLoadResult TTipsFileReader::Read(TMemoryTable& table, std::string_view bytes) {
         record.id = ++id;
         auto* data = record.block.data() + recId.Offset();
         data[0] = 1;
-        for (int i = 0; i < 4; ++i) data[1 + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(id) >> (8 * i));
+        base::StoreLittle(data + 1, id);
     }
     table.highestId_ = id;
     table.SortRecords();

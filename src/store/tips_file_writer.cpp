@@ -1,9 +1,9 @@
 // Writing a table as a tips file image.
 
-#include <bit>
 #include <cstring>
 #include <vector>
 
+#include "base/byte_order.hpp"
 #include "store/field.hpp"
 #include "store/memory_table.hpp"
 #include "store/tips_file.hpp"
@@ -16,18 +16,15 @@ constexpr double kFormatVersion = 1.8;
 class TImage {
 public:
     explicit TImage(std::size_t expected) { bytes_.reserve(expected); }
-    void Int16(std::int16_t value) { Little(static_cast<std::uint16_t>(value), 2); }
-    void UInt16(std::uint16_t value) { Little(value, 2); }
-    void Int32(std::int32_t value) { Little(static_cast<std::uint32_t>(value), 4); }
-    void Double(double value) { Little(std::bit_cast<std::uint64_t>(value), 8); }
+    void Int16(std::int16_t value) { base::AppendLittle(bytes_, value); }
+    void UInt16(std::uint16_t value) { base::AppendLittle(bytes_, value); }
+    void Int32(std::int32_t value) { base::AppendLittle(bytes_, value); }
+    void Double(double value) { base::AppendLittle(bytes_, value); }
     void Bytes(const void* data, std::size_t size) { bytes_.append(static_cast<const char*>(data), size); }
     void Byte(std::uint8_t value) { bytes_ += static_cast<char>(value); }
     std::string Take() { return std::move(bytes_); }
 
 private:
-    void Little(std::uint64_t value, int width) {
-        for (int i = 0; i < width; ++i) bytes_ += static_cast<char>(value >> (8 * i));
-    }
     std::string bytes_;
 };
 

@@ -4,17 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "base/byte_order.hpp"
 #include "platform/collator.hpp"
 
 namespace tips::store {
 namespace {
-
-template <class T>
-T Load(const std::uint8_t* at) {
-    T value;
-    std::memcpy(&value, at, sizeof value);   // blocks are little-endian, as every target is
-    return value;
-}
 
 template <class T>
 int Order(T a, T b) {
@@ -32,7 +26,7 @@ std::string_view TextOf(const std::uint8_t* data, int dataSize) {
 std::string NarrowText(const std::uint8_t* data, int dataSize) {
     std::string out;
     for (int i = 0; i + 1 < dataSize; i += 2) {
-        const unsigned unit = data[i] | (data[i + 1] << 8);
+        const unsigned unit = base::LoadLittle<std::uint16_t>(data + i);
         if (unit == 0) break;
         out += unit < 0x100 ? static_cast<char>(unit) : '?';
     }
@@ -48,17 +42,17 @@ int CompareFieldValues(const platform::TCollator& collator, TFieldType type, con
             return Sign(collator.Compare(TextOf(a, dataSize), TextOf(b, dataSize), ignoreCase));
         case TFieldType::ftWideString:
             return Sign(collator.Compare(NarrowText(a, dataSize), NarrowText(b, dataSize), ignoreCase));
-        case TFieldType::ftSmallint: return Order(Load<std::int16_t>(a), Load<std::int16_t>(b));
+        case TFieldType::ftSmallint: return Order(base::LoadLittle<std::int16_t>(a), base::LoadLittle<std::int16_t>(b));
         case TFieldType::ftInteger:
         case TFieldType::ftAutoInc:
         case TFieldType::ftDate:
-        case TFieldType::ftTime: return Order(Load<std::int32_t>(a), Load<std::int32_t>(b));
+        case TFieldType::ftTime: return Order(base::LoadLittle<std::int32_t>(a), base::LoadLittle<std::int32_t>(b));
         case TFieldType::ftWord:
-        case TFieldType::ftBoolean: return Order(Load<std::uint16_t>(a), Load<std::uint16_t>(b));
-        case TFieldType::ftLargeint: return Order(Load<std::int64_t>(a), Load<std::int64_t>(b));
+        case TFieldType::ftBoolean: return Order(base::LoadLittle<std::uint16_t>(a), base::LoadLittle<std::uint16_t>(b));
+        case TFieldType::ftLargeint: return Order(base::LoadLittle<std::int64_t>(a), base::LoadLittle<std::int64_t>(b));
         case TFieldType::ftFloat:
         case TFieldType::ftCurrency:
-        case TFieldType::ftDateTime: return Order(Load<double>(a), Load<double>(b));
+        case TFieldType::ftDateTime: return Order(base::LoadLittle<double>(a), base::LoadLittle<double>(b));
         case TFieldType::ftBCD: return Sign(std::memcmp(a, b, static_cast<std::size_t>(dataSize)));
         default: return 0;
     }

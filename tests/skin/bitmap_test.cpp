@@ -3,13 +3,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/byte_order.hpp"
 #include "skin/bitmap.hpp"
-#include "skin/byte_reader.hpp"
 #include "skin/frame_strip.hpp"
 #include "skin/skin_error.hpp"
 
 namespace {
 
+using tips::base::AppendLittle;
 using tips::skin::CutFrame;
 using tips::skin::ESkinFormatError;
 using tips::skin::FrameLayout;
@@ -17,8 +18,6 @@ using tips::skin::FrameOf;
 using tips::skin::FrameRect;
 using tips::skin::Image;
 using tips::skin::MirrorLeftRight;
-using tips::skin::PutU16;
-using tips::skin::PutU32;
 using tips::skin::ReadBitmap;
 using tips::skin::Rgb;
 using tips::skin::WriteBitmap;
@@ -28,22 +27,22 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes MakeBitmap(std::int32_t width, std::int32_t height, const Bytes& pixels, std::uint16_t bits = 24,
                  std::uint32_t compression = 0, std::uint32_t infoSize = 40, std::uint32_t gap = 0) {
     Bytes file;
-    PutU16(file, 0x4D42);
-    PutU32(file, 0);  // many writers leave the size wrong; it must not matter
-    PutU32(file, 0);
-    PutU32(file, 14 + infoSize + gap);
-    PutU32(file, infoSize);
+    AppendLittle<std::uint16_t>(file, 0x4D42);
+    AppendLittle<std::uint32_t>(file, 0);  // many writers leave the size wrong; it must not matter
+    AppendLittle<std::uint32_t>(file, 0);
+    AppendLittle<std::uint32_t>(file, 14 + infoSize + gap);
+    AppendLittle<std::uint32_t>(file, infoSize);
     if (infoSize == 12) {
-        PutU16(file, static_cast<std::uint16_t>(width));
-        PutU16(file, static_cast<std::uint16_t>(height));
-        PutU16(file, 1);
-        PutU16(file, bits);
+        AppendLittle<std::uint16_t>(file, static_cast<std::uint16_t>(width));
+        AppendLittle<std::uint16_t>(file, static_cast<std::uint16_t>(height));
+        AppendLittle<std::uint16_t>(file, 1);
+        AppendLittle<std::uint16_t>(file, bits);
     } else {
-        PutU32(file, static_cast<std::uint32_t>(width));
-        PutU32(file, static_cast<std::uint32_t>(height));
-        PutU16(file, 1);
-        PutU16(file, bits);
-        PutU32(file, compression);
+        AppendLittle<std::uint32_t>(file, static_cast<std::uint32_t>(width));
+        AppendLittle<std::uint32_t>(file, static_cast<std::uint32_t>(height));
+        AppendLittle<std::uint16_t>(file, 1);
+        AppendLittle<std::uint16_t>(file, bits);
+        AppendLittle<std::uint32_t>(file, compression);
         file.resize(14 + infoSize, 0);
     }
     file.resize(file.size() + gap, 0xEE);

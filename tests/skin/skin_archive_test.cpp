@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/byte_reader.hpp"
+#include "base/byte_order.hpp"
 #include "skin/skin_archive.hpp"
 #include "skin/skin_error.hpp"
 #include "skin/skin_stream.hpp"
@@ -13,6 +13,7 @@
 namespace {
 
 using namespace tips::skin;
+using tips::base::AppendLittle;
 using Bytes = std::vector<std::uint8_t>;
 
 Bytes ToBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
@@ -21,12 +22,12 @@ Bytes ToBytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
 Bytes MakeArchive(std::uint32_t version, std::string_view names, const std::vector<std::uint32_t>& sizes,
                   std::string_view data) {
     Bytes out;
-    PutU32(out, version);
-    PutU32(out, static_cast<std::uint32_t>(names.size()));
-    PutU32(out, 0xDEADBEEF);  // reserved words are not interpreted
-    PutU32(out, 0xCAFEF00D);
+    AppendLittle<std::uint32_t>(out, version);
+    AppendLittle<std::uint32_t>(out, static_cast<std::uint32_t>(names.size()));
+    AppendLittle<std::uint32_t>(out, 0xDEADBEEF);  // reserved words are not interpreted
+    AppendLittle<std::uint32_t>(out, 0xCAFEF00D);
     out.insert(out.end(), names.begin(), names.end());
-    for (auto size : sizes) PutU32(out, size);
+    for (auto size : sizes) AppendLittle<std::uint32_t>(out, size);
     out.insert(out.end(), data.begin(), data.end());
     return out;
 }
