@@ -3,29 +3,13 @@
 
 #include <algorithm>
 
+#include "base/scoped_value.hpp"
 #include "editor/custom_code_edit.hpp"
 #include "editor/edit_scopes.hpp"
 #include "editor/clipboard_transfer.hpp"
 #include "editor/editor_errors.hpp"
 
 namespace tips::editor {
-
-namespace {
-
-// Sets a flag for a scope.
-class TFlagOn {
-public:
-    explicit TFlagOn(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-    TFlagOn(const TFlagOn&) = delete;
-    TFlagOn& operator=(const TFlagOn&) = delete;
-    ~TFlagOn() { flag_ = saved_; }
-
-private:
-    bool& flag_;
-    bool saved_;
-};
-
-}  // namespace
 
 void TCustomCodeEdit::CopyToClipboard() {
     if (!HasSelection() || clipboard_ == nullptr) return;
@@ -49,7 +33,7 @@ void TCustomCodeEdit::PasteFromClipboard() {
     TDeferral deferral(*this);
     {
         TUndoBlock block(undo_);
-        TFlagOn pasting(pasteRunning_);
+        const base::TScopedValue pasting(pasteRunning_, true);
         TPoint start = CaretPoint();
         if (HasSelection()) {
             Record(ukDelete, selAnchor_, selExtent_, DeletedText(), selectionMode_);

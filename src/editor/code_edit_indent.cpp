@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/scoped_value.hpp"
 #include "base/text_case.hpp"
 #include "editor/custom_code_edit.hpp"
 #include "editor/edit_scopes.hpp"
@@ -14,21 +15,6 @@ bool IsBlankChar(char c) {
     const auto code = static_cast<unsigned char>(c);
     return code >= 1 && code <= 32;
 }
-
-// Restores the selection mode on every way out of a scope.
-class TModeRestore {
-public:
-    TModeRestore(TCodeSelectionMode& mode, TCodeSelectionMode temporary) : mode_(mode), saved_(mode) {
-        mode_ = temporary;
-    }
-    TModeRestore(const TModeRestore&) = delete;
-    TModeRestore& operator=(const TModeRestore&) = delete;
-    ~TModeRestore() { mode_ = saved_; }
-
-private:
-    TCodeSelectionMode& mode_;
-    TCodeSelectionMode saved_;
-};
 
 }  // namespace
 
@@ -146,7 +132,7 @@ void TCustomCodeEdit::ShiftTab() {
     TDeferral deferral(*this);
     const TPoint caret = CaretPoint();
     {
-        TModeRestore mode(selectionMode_, smNormal);
+        const base::TScopedValue mode(selectionMode_, smNormal);
         TOptionOff selecting(options_, eoNoSelection);
         SetSelAnchor({x, caretY_});
         SetSelExtent(caret);
@@ -262,7 +248,7 @@ void TCustomCodeEdit::ChangeCase(TCodeEditorCommand command) {
                                                          : base::UpperCase1252(word.substr(0, 1)) + base::LowerCase1252(word.substr(1));
         {
             // The word is replaced as a stream whatever the selection mode, so no other text goes with it.
-            TModeRestore mode(selectionMode_, smNormal);
+            const base::TScopedValue mode(selectionMode_, smNormal);
             TOptionOff selecting(options_, eoNoSelection);
             SetSelAnchor({start, caretY_});
             SetSelExtent({end, caretY_});
@@ -283,7 +269,7 @@ void TCustomCodeEdit::ChangeCase(TCodeEditorCommand command) {
     }
     if (caretX_ > static_cast<int>(LineText(caretY_).size())) return;
     {
-        TModeRestore mode(selectionMode_, smNormal);
+        const base::TScopedValue mode(selectionMode_, smNormal);
         TOptionOff selecting(options_, eoNoSelection);
         SetSelAnchor(caret);
         SetSelExtent({caret.X + 1, caret.Y});

@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "base/scoped_value.hpp"
 #include "editor/editor_options.hpp"
 #include "editor/line_buffer.hpp"
 #include "editor/undo_list.hpp"
@@ -36,32 +37,15 @@ private:
 };
 
 // Switches one option on, or off, for a scope and restores the previous set.
-class TOptionOn {
+class TOptionOn : base::TScopedValue<TCodeEditorOptions> {
 public:
-    TOptionOn(TCodeEditorOptions& options, TCodeEditorOption option) : options_(options), saved_(options) {
-        options_ = options_.With(option);
-    }
-    TOptionOn(const TOptionOn&) = delete;
-    TOptionOn& operator=(const TOptionOn&) = delete;
-    ~TOptionOn() { options_ = saved_; }
-
-private:
-    TCodeEditorOptions& options_;
-    TCodeEditorOptions saved_;
+    TOptionOn(TCodeEditorOptions& options, TCodeEditorOption option) : TScopedValue(options, options.With(option)) {}
 };
 
-class TOptionOff {
+class TOptionOff : base::TScopedValue<TCodeEditorOptions> {
 public:
-    TOptionOff(TCodeEditorOptions& options, TCodeEditorOption option) : options_(options), saved_(options) {
-        options_ = options_.Without(option);
-    }
-    TOptionOff(const TOptionOff&) = delete;
-    TOptionOff& operator=(const TOptionOff&) = delete;
-    ~TOptionOff() { options_ = saved_; }
-
-private:
-    TCodeEditorOptions& options_;
-    TCodeEditorOptions saved_;
+    TOptionOff(TCodeEditorOptions& options, TCodeEditorOption option)
+        : TScopedValue(options, options.Without(option)) {}
 };
 
 // Records made while the lists are locked do not exist.

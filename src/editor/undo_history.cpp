@@ -1,21 +1,9 @@
 #include "editor/undo_history.hpp"
 
+#include "base/scoped_value.hpp"
+
 namespace tips::editor {
 namespace {
-
-// Puts a value back when the scope ends, also when an exception passes through.
-template <typename T>
-class TRestore {
-public:
-    TRestore(T& target, T value) : target_(target), saved_(target) { target_ = value; }
-    ~TRestore() { target_ = saved_; }
-    TRestore(const TRestore&) = delete;
-    TRestore& operator=(const TRestore&) = delete;
-
-private:
-    T& target_;
-    T saved_;
-};
 
 class TBlockNumberRestore {
 public:
@@ -99,7 +87,7 @@ bool TCodeEditUndoHistory::Step(TCodeEditUndoList& from, TCodeEditUndoList& to, 
         const bool groupsByKind = groupUndo && kind != ukIndent && kind != ukUnindent;
         do {
             auto item = from.Pop();
-            const TRestore<bool> replaying(replayingRedo_, redoing || replayingRedo_);
+            const base::TScopedValue replaying(replayingRedo_, redoing || replayingRedo_);
             applyOne(std::move(*item));
         } while (from.Peek() != nullptr &&
                  (from.Peek()->ChangeNumber == number || (groupsByKind && from.Peek()->ChangeKind == kind && WholeBlockOfKind(from, kind))));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/scoped_value.hpp"
 #include "store/memory_table.hpp"
 
 namespace tips::store {
@@ -35,11 +36,7 @@ bool TDataLink::Edit() {
 
 void TDataLink::UpdateRecord() {
     if (updating_) return;
-    updating_ = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{updating_};
+    const base::TScopedValue updating(updating_, true);
     UpdateData();
 }
 

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <utility>
 
+#include "base/scoped_value.hpp"
 #include "store/field.hpp"
 #include "store/memory_table.hpp"
 
@@ -15,19 +16,6 @@ namespace tips::widgets {
 using store::TDataSetState;
 
 namespace {
-
-// Sets a flag for the life of the scope.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-    ~TFlagScope() { flag_ = previous_; }
-
-private:
-    bool& flag_;
-    bool previous_;
-};
 
 bool IsEditState(TDataSetState state) { return state == TDataSetState::dsEdit || state == TDataSetState::dsInsert; }
 
@@ -222,7 +210,7 @@ bool TDBGridCore::EditorTextChanged(std::string_view text) {
         // The first change puts the table into edit state (insert state on an empty table).
         if (!CanEditModify()) return false;
         {
-            TFlagScope starting(startingEdit_);
+            const base::TScopedValue starting(startingEdit_, true);
             link_.Edit();
         }
         if (!link_.Editing()) return false;
@@ -236,7 +224,7 @@ void TDBGridCore::WriteEditorText() {
     if (!editor_.IsOpen() || !editor_.Modified()) return;
     auto* field = SelectedField();
     if (!field || !link_.Editing()) return;
-    TFlagScope writing(writing_);
+    const base::TScopedValue writing(writing_, true);
     const std::string text = editor_.Text();
     if (text.empty()) {
         field->Clear();
