@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "base/line_split.hpp"
 #include "editor/custom_code_edit.hpp"
 #include "editor/edit_scopes.hpp"
 
@@ -10,19 +11,11 @@ namespace tips::editor {
 
 namespace {
 
-// The pieces of a text cut at CR, LF and CR LF; n breaks give n + 1 pieces.
+// The pieces of a text put in at the caret: n breaks give n + 1 pieces, the last one going in front of
+// what followed the caret.
 std::vector<std::string> SplitLines(const std::string& text) {
-    std::vector<std::string> parts(1);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-            parts.emplace_back();
-        } else {
-            parts.back() += c;
-        }
-    }
-    return parts;
+    const auto pieces = base::SplitLines(text, base::TFinalBreak::StartsEmptyLine);
+    return {pieces.begin(), pieces.end()};
 }
 
 // Characters [from, to) of a line, 1-based columns, cut to what the line has.

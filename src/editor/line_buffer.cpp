@@ -5,13 +5,13 @@
 #include <iterator>
 #include <utility>
 
+#include "base/line_split.hpp"
+
 namespace tips::editor {
 
 namespace {
 
 const std::string kEmpty;
-
-bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
 
 // Expands tabs; every column a tab covers holds a tab character, except with width 1 where a tab becomes a blank.
 std::string ExpandTabs(const std::string& text, int tabWidth, bool& sawTab) {
@@ -306,15 +306,8 @@ void TCodeEditStringList::SetText(std::string_view text) {
     text = text.substr(0, text.find('\0'));
     UpdateScope update(*this);
     Clear();
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t end = pos;
-        while (end < text.size() && !IsLineEnd(text[end])) ++end;
-        Add(std::string(text.substr(pos, end - pos)));
-        pos = end;
-        if (pos < text.size() && text[pos] == '\r') ++pos;
-        if (pos < text.size() && text[pos] == '\n') ++pos;
-    }
+    // The whole text is a list of lines: a final break adds no empty line.
+    for (const std::string_view line : base::SplitLines(text, base::TFinalBreak::ClosesLastLine)) Add(std::string(line));
     update.Close();
 }
 
@@ -326,24 +319,13 @@ void TCodeEditStringList::LoadFromStream(std::istream& stream) {
     Clear();
     bool sawCr = false;
     bool sawLf = false;
-    std::size_t pos = 0;
-    while (pos < data.size()) {
-        std::size_t end = pos;
-        while (end < data.size() && data[end] != '\0' && !IsLineEnd(data[end])) ++end;
-        Add(data.substr(pos, end - pos));
-        pos = end;
-        if (pos < data.size() && data[pos] == '\0') {
-            ++pos;
-            continue;
-        }
-        if (pos < data.size() && data[pos] == '\r') {
-            sawCr = true;
-            ++pos;
-        }
-        if (pos < data.size() && data[pos] == '\n') {
-            sawLf = true;
-            ++pos;
-        }
+    // A NUL in the stream splits the line there (a line cannot hold one) and counts as no break style.
+    base::TLineScanner scanner(data, base::TNulByte::EndsLine);
+    while (!scanner.AtEnd()) {
+        const base::TTextLine line = scanner.Next();
+        Add(std::string(line.text));
+        sawCr = sawCr || line.lineBreak.starts_with('\r');
+        sawLf = sawLf || line.lineBreak.ends_with('\n');
     }
     update.Close();
     if (sawCr && !sawLf) {

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "base/line_split.hpp"
 #include "base/text_case.hpp"
-#include "skin/text_case.hpp"
 
 namespace tips::skin {
 
@@ -65,7 +65,7 @@ std::optional<std::uint32_t> ParseColourTriple(std::string_view value) {
 
 IniFile::IniFile(std::string_view text) {
     Section* current = nullptr;
-    for (const std::string_view rawLine : SplitLines(text)) {
+    for (const std::string_view rawLine : base::SplitLines(text, base::TFinalBreak::ClosesLastLine)) {
         const std::string_view line = Trim(rawLine);
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {

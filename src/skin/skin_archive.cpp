@@ -5,10 +5,10 @@
 #include <utility>
 
 #include "base/byte_reader.hpp"
+#include "base/line_split.hpp"
 #include "base/text_case.hpp"
 #include "skin/skin_error.hpp"
 #include "skin/skin_texts.hpp"
-#include "skin/text_case.hpp"
 
 namespace tips::skin {
 
@@ -37,7 +37,7 @@ SkinArchive::SkinArchive(std::vector<std::uint8_t> bytes) : bytes_(std::move(byt
     const auto nameList = reader.Bytes(nameListLength_);
     if (!reader.Ok()) Fail("name list of " + std::to_string(nameListLength_) + " bytes runs past the end");
     const std::string lowered = base::LowerCase1252(std::string_view(reinterpret_cast<const char*>(nameList.data()), nameList.size()));
-    const auto names = SplitLines(lowered);
+    const auto names = base::SplitLines(lowered, base::TFinalBreak::ClosesLastLine);
 
     // At most one line per byte of the name list plus one, so the size table's length cannot overflow.
     if (names.size() > reader.Remaining() / 4) Fail(std::to_string(names.size()) + " entry sizes run past the end");
