@@ -35,19 +35,28 @@ std::string TCustomCodeEdit::IndentString(int columns) const {
 
 // --- characters ---
 
+// Typed text over a selection: the deletion and the insertion, as one undo step.
+void TCustomCodeEdit::ReplaceSelectionTyped(const std::string& text) {
+    TUndoBlock block(undo_);
+    Record(ukDelete, selAnchor_, selExtent_, DeletedText(), selectionMode_);
+    // The text goes where the deletion left the caret: the selection start, column 1 of it in
+    // line mode, and the left column on the extent's line in column mode. No column row records:
+    // the ukInsert below covers the text. A column that lies past the end of a short line pads
+    // it with blanks first; the record starts where the line ended, so that undo takes the
+    // padding away with the text: left behind, the blanks would end up inside a line once an
+    // earlier line break is undone, and shift what later records address by column.
+    ReplaceSelectionText(selectionMode_, {}, false);
+    TPoint start = CaretPoint();
+    start.X = std::min(start.X, static_cast<int>(LineText(start.Y).size()) + 1);
+    ReplaceSelectionText(selectionMode_, text, false);
+    Record(ukInsert, start, selExtent_, {}, smNormal);
+}
+
 void TCustomCodeEdit::InsertCharacter(char ch) {
     const auto code = static_cast<unsigned char>(ch);
     if (code < 32 || code == 127 || readOnly_) return;
     if (HasSelection()) {
-        TUndoBlock block(undo_);
-        Record(ukDelete, selAnchor_, selExtent_, DeletedText(), selectionMode_);
-        // The text goes where the deletion left the caret: the selection start, column 1 of it
-        // in line mode, and the left column on the extent's line in column mode. No column row
-        // records: the ukInsert below covers the character.
-        ReplaceSelectionText(selectionMode_, {}, false);
-        const TPoint start = CaretPoint();
-        ReplaceSelectionText(selectionMode_, std::string(1, ch), false);
-        Record(ukInsert, start, selExtent_, {}, smNormal);
+        ReplaceSelectionTyped(std::string(1, ch));
         return;
     }
     TOptionOn pastEol(options_, eoScrollPastEol);
@@ -93,12 +102,7 @@ void TCustomCodeEdit::InsertCharacter(char ch) {
 void TCustomCodeEdit::InsertImeString(const std::string& text) {
     if (readOnly_ || text.empty()) return;
     if (HasSelection()) {
-        TUndoBlock block(undo_);
-        Record(ukDelete, selAnchor_, selExtent_, DeletedText(), selectionMode_);
-        ReplaceSelectionText(selectionMode_, {}, false);
-        const TPoint start = CaretPoint();
-        ReplaceSelectionText(selectionMode_, text, false);
-        Record(ukInsert, start, selExtent_, {}, smNormal);
+        ReplaceSelectionTyped(text);
         RepaintTextLines(-1, -1);
         return;
     }

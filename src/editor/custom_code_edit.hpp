@@ -331,6 +331,7 @@ private:
 
     // Editing (code_edit_typing.cpp).
     void InsertCharacter(char ch);
+    void ReplaceSelectionTyped(const std::string& text);
     void InsertImeString(const std::string& text);
     void LineBreak(bool moveCaret);
     void DeleteLastChar();

@@ -177,6 +177,48 @@ TEST_F(CommandsTest, InputMethodStringPastTheLineEndLeavesNoBlankBehindAndUndoes
     EXPECT_EQ(Lines(), (std::vector<std::string>{"ab"}));
 }
 
+// Text typed over a column selection goes in at the rectangle's left column on the extent's line;
+// here that column lies past the end of the empty first line, which is padded up to it. Undo must
+// take the padding away with the text: left behind, the blanks would end up in front of "abcd"
+// once the line break above is undone.
+struct TypedOverColumnCase {
+    const char* name;
+    bool inputMethod;
+    std::string text;
+    std::vector<std::string> typed;
+};
+
+class TypedOverColumnTest : public CommandsTest, public ::testing::WithParamInterface<TypedOverColumnCase> {};
+
+TEST_P(TypedOverColumnTest, UndoTakesThePaddingWithTheText) {
+    Load("abcd\r\n");
+    editor_.SetOptions(editor_.Options().Without(eoTrimTrailingSpaces));
+    Run(ecInsertLine);
+    editor_.SetSelectionMode(smColumn);
+    editor_.SetSelAnchor({4, 2});
+    editor_.SetSelExtent({5, 1});
+    if (GetParam().inputMethod) {
+        editor_.ImeComposition(GetParam().text);
+    } else {
+        Type(GetParam().text);
+    }
+    EXPECT_EQ(Lines(), GetParam().typed);
+    editor_.Undo();
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"", "abcd"}));
+    editor_.Undo();
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"abcd"}));
+    editor_.Redo();
+    editor_.Redo();
+    EXPECT_EQ(Lines(), GetParam().typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typing, TypedOverColumnTest,
+    ::testing::Values(TypedOverColumnCase{"Character", false, ")", {"   )", "abc"}},
+                      TypedOverColumnCase{"Blank", false, " ", {"    ", "abc"}},
+                      TypedOverColumnCase{"InputMethodString", true, ")]", {"   )]", "abc"}}),
+    [](const ::testing::TestParamInfo<TypedOverColumnCase>& param) { return std::string(param.param.name); });
+
 struct ReadOnlyCase {
     TCodeEditorCommand command;
     char ch;
