@@ -337,7 +337,9 @@ int TCustomCodeEdit::InsertTextForReplace(TCodeSelectionMode mode, const std::st
                 int rowStart = column;
                 if (y > lines_->Count()) {
                     if (insertedLines == 0) insertedAt = y;
-                    lines_->Add(std::string(static_cast<std::size_t>(column - 1), ' ') + segment);
+                    // Stored like every other row: kept untrimmed, a row of blanks would come back
+                    // trimmed when a redo puts the added lines in again as a stream.
+                    lines_->Add(TrimTrailing(std::string(static_cast<std::size_t>(column - 1), ' ') + segment));
                     ++insertedLines;
                 } else if (!segment.empty()) {
                     // An empty row changes nothing: padding it would leave blanks nobody typed.

@@ -65,6 +65,10 @@ void TCustomCodeEdit::UndoOneChange(const TCodeEditUndoItem& item) {
     const std::string& t = item.Text;
     TDeferral deferral(*this);
     TReplayScope scope(selectionMode_, mode, options_);
+    // Undo gives back the text as it was: the records hold its blanks, and lines stored trimmed
+    // now would lose those of them that end a line (a deleted line of blanks, the blanks before a
+    // joined line's end), and a redo would then replay its columns on a different text.
+    const TOptionOff untrimmed(options_, eoTrimTrailingSpaces);
     switch (item.ChangeKind) {
         case ukInsert:
         case ukPaste:
