@@ -106,7 +106,7 @@ public:
     // ---- Text --------------------------------------------------------------------------------
     // Where this canvas's fonts come from. Any TFont may be selected; one made here is the fast one.
     virtual const TFontFactory& Fonts() const = 0;
-    virtual void SelectFont(const TFont& font) = 0;
+    virtual void SetFont(const TFont& font) = 0;
     virtual void SetTextColor(TColor color) = 0;
     virtual void SetBackColor(TColor color) = 0;
     virtual void SetBackgroundMode(TBackgroundMode mode) = 0;

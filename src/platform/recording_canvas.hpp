@@ -68,7 +68,7 @@ public:
                     std::optional<TColor> transparent = std::nullopt) override;
 
     const TFontFactory& Fonts() const override { return fonts_; }
-    void SelectFont(const TFont& font) override { state_.Font = font.Description(); }
+    void SetFont(const TFont& font) override { state_.Font = font.Description(); }
     void SetTextColor(TColor color) override { state_.Foreground = color; }
     void SetBackColor(TColor color) override { state_.Background = color; }
     void SetBackgroundMode(TBackgroundMode mode) override { state_.Mode = mode; }

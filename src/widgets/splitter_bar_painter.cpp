@@ -1,9 +1,12 @@
 #include "widgets/splitter_bar_painter.hpp"
 
 #include <algorithm>
+#include <array>
 
 namespace tips::widgets {
 
+using platform::TCanvas;
+using platform::TViewPoint;
 using platform::TViewRect;
 
 namespace {
@@ -45,72 +48,76 @@ int DotPitch(const TViewRect& bar) {
     return height > 2 ? height - 2 : 1;
 }
 
-void AddArrows(std::vector<TSplitterPaintOp>& ops, const TExtSplitterBarItem& bar, const TViewRect& b, int x, int y,
-               int d) {
+void Triangle(TCanvas& canvas, TViewPoint tip, TViewPoint base1, TViewPoint base2) {
+    const std::array<TViewPoint, 3> points{tip, base1, base2};
+    canvas.Polygon(points, platform::clBlack);
+}
+
+// Two black triangles, one at each end of the button, pointing where a grip click would move the bar.
+void PaintArrows(TCanvas& canvas, const TExtSplitterBarItem& bar, const TViewRect& b, int x, int y, int d) {
     const bool towardStart = (bar.ResizeDirection() == TExtSplitterJump::sjUpLeft) != bar.Collapsed();
     const int half = d / 2;
     if (bar.Horizontal()) {
         if (towardStart) {  // pointing up
-            ops.push_back(TSplitterTriangleOp{{b.Left + half, y - half + 1}, {b.Left, y + 1}, {b.Left + d, y + 1}, platform::clBlack});
-            ops.push_back(TSplitterTriangleOp{{b.Right - half, y - half + 1}, {b.Right, y + 1}, {b.Right - d, y + 1}, platform::clBlack});
+            Triangle(canvas, {b.Left + half, y - half + 1}, {b.Left, y + 1}, {b.Left + d, y + 1});
+            Triangle(canvas, {b.Right - half, y - half + 1}, {b.Right, y + 1}, {b.Right - d, y + 1});
         } else {  // pointing down
-            ops.push_back(TSplitterTriangleOp{{b.Left + half, y + half}, {b.Left, y}, {b.Left + d, y}, platform::clBlack});
-            ops.push_back(TSplitterTriangleOp{{b.Right - half, y + half}, {b.Right, y}, {b.Right - d, y}, platform::clBlack});
+            Triangle(canvas, {b.Left + half, y + half}, {b.Left, y}, {b.Left + d, y});
+            Triangle(canvas, {b.Right - half, y + half}, {b.Right, y}, {b.Right - d, y});
         }
     } else {
         const int baseX = towardStart ? x + half : x - half;  // left-pointing or right-pointing
-        ops.push_back(TSplitterTriangleOp{{x, b.Top + half}, {baseX, b.Top}, {baseX, b.Top + d}, platform::clBlack});
-        ops.push_back(TSplitterTriangleOp{{x, b.Bottom - half}, {baseX, b.Bottom}, {baseX, b.Bottom - d}, platform::clBlack});
+        Triangle(canvas, {x, b.Top + half}, {baseX, b.Top}, {baseX, b.Top + d});
+        Triangle(canvas, {x, b.Bottom - half}, {baseX, b.Bottom}, {baseX, b.Bottom - d});
     }
 }
 
 }  // namespace
 
-TSplitterBarPicture PaintSplitterBar(const TExtSplitterBarItem& bar, const TViewRect& barRect,
-                                     platform::TColor background) {
-    TSplitterBarPicture picture;
-    auto& ops = picture.Ops;
-
+TViewRect PaintSplitterBar(TCanvas& canvas, const TExtSplitterBarItem& bar, const TViewRect& barRect,
+                           platform::TColor background) {
     TViewRect rect = barRect;
     if (bar.BorderStyle() != TExtBarBorderStyle::lsNone) {
-        ops.push_back(TSplitterEdgeOp{rect, bar.BorderStyle()});
+        canvas.DrawEdge(rect, bar.BorderStyle() == TExtBarBorderStyle::lsRaised ? platform::edgeRaised
+                                                                                 : platform::edgeSunken);
         rect = {rect.Left + kEdgeWidth, rect.Top + kEdgeWidth, rect.Right - kEdgeWidth, rect.Bottom - kEdgeWidth};
     }
     const TViewRect afterEdge = rect;
-    if (!rect.IsEmpty()) ops.push_back(TSplitterFillOp{rect, bar.Transparent() ? background : bar.Color()});
+    if (!rect.IsEmpty()) canvas.FillRect(rect, bar.Transparent() ? background : bar.Color());
 
     const TExtResizeButtonStyle style = bar.ResizeButtonStyle();
-    if (style == TExtResizeButtonStyle::rbsNoButton || rect.IsEmpty()) return picture;
+    if (style == TExtResizeButtonStyle::rbsNoButton || rect.IsEmpty()) return {};
 
     TViewRect button = GripButtonIn(rect, bar.Horizontal());
-    picture.GripButton = button;
-    ops.push_back(TSplitterFillOp{button, bar.ResizeColor()});
+    const TViewRect grip = button;
+    canvas.FillRect(button, bar.ResizeColor());
     if (Raised(style) || bar.Hot()) {
-        ops.push_back(TSplitterFrameOp{button, kGripFrameGray});
-        ops.push_back(TSplitterLineOp{{button.Left + 1, button.Bottom - 2}, {button.Left + 1, button.Top + 1}, platform::clWhite});
-        ops.push_back(TSplitterLineOp{{button.Left + 1, button.Top + 1}, {button.Right - 1, button.Top + 1}, platform::clWhite});
-        if (Raised(style) && bar.Hot()) ops.push_back(TSplitterCheckerAndOp{button});
+        canvas.FrameRect(button, platform::clGray);
+        canvas.Line({button.Left + 1, button.Bottom - 2}, {button.Left + 1, button.Top + 1}, platform::clWhite);
+        canvas.Line({button.Left + 1, button.Top + 1}, {button.Right - 1, button.Top + 1}, platform::clWhite);
+        if (Raised(style) && bar.Hot()) canvas.AndPattern(button, platform::kCheckerPattern);
     }
 
     const int d = DotPitch(afterEdge);
     const int across = bar.Horizontal() ? HeightOf(button) : WidthOf(button);
     if (across >= 6) button = {button.Left + 3, button.Top + 3, button.Right - 3, button.Bottom - 3};
 
-    const auto addDot = [&ops](int x, int y) {
-        ops.push_back(TSplitterFillOp{{x, y, x + 2, y + 2}, clBtnShadow});
-        ops.push_back(TSplitterPixelOp{{x, y}, platform::clWhite});
+    // Each dot a 2 x 2 block in the shadow colour with a light top-left pixel.
+    const auto dot = [&canvas](int x, int y) {
+        canvas.FillRect({x, y, x + 2, y + 2}, platform::clBtnShadow);
+        canvas.SetPixel({x, y}, platform::clWhite);
     };
     const int x = button.Left + WidthOf(button) / 2 - 1;
     const int y = button.Top + HeightOf(button) / 2;
     if (bar.Horizontal()) {
-        for (int dotX = button.Left + 2 * d; dotX < button.Right - d; dotX += d) addDot(dotX, y);
+        for (int dotX = button.Left + 2 * d; dotX < button.Right - d; dotX += d) dot(dotX, y);
     } else {
-        for (int dotY = button.Top + 2 * d; dotY < button.Bottom - d; dotY += d) addDot(x, dotY);
+        for (int dotY = button.Top + 2 * d; dotY < button.Bottom - d; dotY += d) dot(x, dotY);
     }
 
     const int length = bar.Horizontal() ? WidthOf(button) : HeightOf(button);
-    if (WithArrows(style) && length >= d) AddArrows(ops, bar, button, x, y, d);
-    return picture;
+    if (WithArrows(style) && length >= d) PaintArrows(canvas, bar, button, x, y, d);
+    return grip;
 }
 
 }  // namespace tips::widgets

@@ -153,11 +153,9 @@ std::vector<TSplitterPanePlacement> TExtSplitterLayout::PanePlacements() const {
     return placements;
 }
 
-TSplitterBarPicture TExtSplitterLayout::PaintBar(int index, platform::TColor background) {
-    if (loading_ || index < 0 || index >= BarItemCount()) return {};
-    TSplitterBarPicture picture = PaintSplitterBar(Bar(index), BarRect(index), background);
-    Bar(index).SetGripButtonRect(picture.GripButton);
-    return picture;
+void TExtSplitterLayout::PaintBar(platform::TCanvas& canvas, int index, platform::TColor background) {
+    if (loading_ || index < 0 || index >= BarItemCount()) return;
+    Bar(index).SetGripButtonRect(PaintSplitterBar(canvas, Bar(index), BarRect(index), background));
 }
 
 void TExtSplitterLayout::BarLayoutChanged(TExtSplitterBarItem&) { Relayout(); }

@@ -84,9 +84,9 @@ public:
     platform::TViewRect BarRect(int index) const;
     std::vector<TSplitterPanePlacement> PanePlacements() const;
 
-    // Bar `index`'s picture; the bar keeps the grip button rectangle it shows. Nothing while loading.
+    // Paints bar `index`; the bar keeps the grip button rectangle it shows. Nothing while loading.
     // `background` is what a transparent bar shows.
-    TSplitterBarPicture PaintBar(int index, platform::TColor background);
+    void PaintBar(platform::TCanvas& canvas, int index, platform::TColor background);
 
     // Fires after a drag ends (sender is the window that owns this layout).
     std::function<void(int barIndex)> OnSplitChange;

@@ -43,7 +43,7 @@ TEST(RecordingCanvas, TextRunsCarryTheStateTheyWereWrittenIn) {
     TRecordingCanvas canvas;
     const TPlainFont font(kCourier);
     canvas.WriteText({1, 2}, "ab");  // the defaults
-    canvas.SelectFont(font);
+    canvas.SetFont(font);
     canvas.SetTextColor(clWindowText);
     canvas.SetBackColor(clWindow);
     canvas.SetBackgroundMode(TBackgroundMode::bmTransparent);
@@ -73,7 +73,7 @@ TEST(RecordingCanvas, RestoreBringsBackTheSavedStateAndAnUnmatchedOneDoesNothing
     canvas.SetTextColor(clHighlightText);
     {
         const TSavedCanvasState saved(canvas);
-        canvas.SelectFont(font);
+        canvas.SetFont(font);
         canvas.SetTextColor(clWindowText);
         canvas.SetBackgroundMode(TBackgroundMode::bmTransparent);
         TMapping scaled;
@@ -117,11 +117,11 @@ TEST(RecordingCanvas, MeasuresFontsByAFixedRuleBoldOnePixelWider) {
     TRecordingCanvas canvas;
     const TPlainFont normal({"Courier New", -13, {}, kAnsiCharSet, TFontPitch::fpFixed});
     const TPlainFont bold(kCourier);
-    canvas.SelectFont(normal);
+    canvas.SetFont(normal);
     EXPECT_EQ(canvas.TextMetrics().AverageCharWidth, 7);
     EXPECT_EQ(canvas.TextMetrics().Height, 13);
     EXPECT_EQ(canvas.TextExtent("Dim x"), (TViewSize{35, 13}));
-    canvas.SelectFont(bold);
+    canvas.SetFont(bold);
     EXPECT_EQ(canvas.CharWidths('M'), (TCharWidths{0, 8, 0}));
     canvas.SetCharacterExtra(2);
     EXPECT_EQ(canvas.TextExtent("ab"), (TViewSize{20, 13}));
@@ -138,7 +138,7 @@ TEST(RecordingCanvas, TakesTheTestsOwnMetricsAndCanHideCharacterWidths) {
         return metrics;
     });
     const TPlainFont italic({"Arial", -13, fsItalic, kAnsiCharSet, TFontPitch::fpDefault});
-    canvas.SelectFont(italic);
+    canvas.SetFont(italic);
     EXPECT_EQ(canvas.TextMetrics().ExternalLeading, 1);
     EXPECT_EQ(canvas.TextExtent("abc").Width, 27);
     canvas.SetCharWidthsKnown(false);

@@ -110,7 +110,7 @@ TEST_F(SplitterDrag, GripClickCollapsesAndASecondClickRestoresSnappedToItsPercen
     panel.drag.MouseUp({354, 100});
     ASSERT_EQ(Bar().Position(), 350);
     ASSERT_EQ(Bar().PosPercent(), 52);
-    panel.layout.PaintBar(0, platform::clBtnFace);
+    panel.Paint();
     ASSERT_EQ(Bar().GripButtonRect(), (TViewRect{350, 171, 360, 221}));
     splitChanges.clear();
 
@@ -124,7 +124,7 @@ TEST_F(SplitterDrag, GripClickCollapsesAndASecondClickRestoresSnappedToItsPercen
     EXPECT_TRUE(splitChanges.empty());
     EXPECT_TRUE(AllGhostsErased(panel.window.ghosts));
 
-    panel.layout.PaintBar(0, platform::clBtnFace);
+    panel.Paint();
     panel.drag.MouseDown({4, 195});
     panel.drag.MouseUp({4, 195});
     EXPECT_EQ(Bar().OldPosition(), -1);
@@ -165,7 +165,7 @@ TEST_F(SplitterDrag, HoveringTheGripAfterAnExactDragSnapsTheBar) {
     panel.drag.MouseDown({308, 100});
     panel.drag.MouseMove({354, 100});
     panel.drag.MouseUp({354, 100});
-    panel.layout.PaintBar(0, platform::clBtnFace);
+    panel.Paint();
     panel.hover.MouseMove({352, 195});
     EXPECT_TRUE(Bar().Hot());
     EXPECT_EQ(Bar().Position(), 352);
@@ -210,7 +210,7 @@ TEST_F(SplitterDrag, InstantUpdateTogglesOnlyOnAGripClickWithoutMoving) {
     panel.drag.MouseMove({308, 195});
     panel.drag.MouseUp({308, 195});
     EXPECT_FALSE(Bar().Collapsed());
-    panel.layout.PaintBar(0, platform::clBtnFace);
+    panel.Paint();
     panel.drag.MouseDown({308, 195});
     panel.drag.MouseUp({308, 195});
     EXPECT_TRUE(Bar().Collapsed());

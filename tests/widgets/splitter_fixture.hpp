@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/recording_canvas.hpp"
 #include "widgets/splitter_drag.hpp"
 #include "widgets/splitter_hover_cursor.hpp"
 #include "widgets/splitter_layout.hpp"
@@ -43,9 +44,15 @@ struct TMainWindowSplitter {
         bar.SetWidth(10);
         layout.SetClientSize({687, 392});
         layout.EndLoading();
-        layout.PaintBar(0, platform::clBtnFace);  // the grip button is known once painted
+        Paint();  // the grip button is known once painted
     }
     TExtSplitterBarItem& Bar() { return layout.Bar(0); }
+    // What painting bar 0 draws, as the panel's paint would.
+    std::vector<platform::TCanvasCall> Paint(platform::TColor background = platform::clBtnFace) {
+        platform::TRecordingCanvas canvas;
+        layout.PaintBar(canvas, 0, background);
+        return canvas.Calls();
+    }
     int LeftPaneWidth() const { return window.panes.at(0).Bounds.Right - window.panes.at(0).Bounds.Left; }
 
     TRecordingSplitterWindow window;

@@ -53,7 +53,7 @@ TEST_P(SplitterCursor, FollowsTheBarAndItsGrip) {
     TMainWindowSplitter panel;
     panel.Bar().SetResizeButtonStyle(c.style);
     panel.Bar().SetLocked(c.locked);
-    panel.layout.PaintBar(0, platform::clBtnFace);
+    panel.Paint();
     panel.hover.SetHitPoint(c.point);
     EXPECT_EQ(panel.hover.TakeCursor(), c.cursor);
     EXPECT_EQ(panel.hover.HitPoint(), (TSplitterPoint{-1, -1}));

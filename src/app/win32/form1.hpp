@@ -1,6 +1,6 @@
 #pragma once
 // The main window: owns the tips table and everything that shows or edits it; reads trucos.dat when it is
-// created and writes it back when it is destroyed.
+// created and writes it back when it is destroyed. Made as widgets::TOwnedWindow<TForm1>.
 
 #include <string>
 
@@ -25,11 +25,10 @@
 
 namespace tips::app {
 
-class TForm1 final : public widgets::TForm {
+class TForm1 : public widgets::TForm {
 public:
     // executablePath decides where trucos.dat lives; by default the running program's own path.
     explicit TForm1(std::string executablePath = widgets::ExecutablePath());
-    ~TForm1() override;
 
     // The window's components, by their names. Parents come before their children.
     store::TMemoryTable tbTrucos{"tbTrucos", platform::UserDefaultCollator()};
@@ -63,11 +62,12 @@ public:
 protected:
     void LayoutLoaded() override;
     void FormCreate() override;
+    // Writes trucos.dat while every component is still there.
+    void FormDestroy() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void PlaceControls();
-    void FormDestroy();
 
     std::string executablePath_;
     TTipsFileKeeper tipsFile_;

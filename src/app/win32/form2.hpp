@@ -5,7 +5,7 @@
 
 namespace tips::app {
 
-class TForm2 final : public widgets::TForm {
+class TForm2 : public widgets::TForm {
 public:
     TForm2();
 };

@@ -5,7 +5,7 @@
 
 namespace tips::app {
 
-class Tfvp final : public widgets::TForm {
+class Tfvp : public widgets::TForm {
 public:
     Tfvp();
 };

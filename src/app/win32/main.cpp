@@ -1,5 +1,6 @@
 // Program entry: the application object and its title, then the three windows in their order, then the
-// message loop. Leaving this function destroys the windows; the main window saves the tips as it goes.
+// message loop. Leaving this function destroys the windows, each before its object: the main window's
+// destroy handler saves the tips.
 
 #include <windows.h>
 
@@ -18,9 +19,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     auto& application = tips::widgets::Application();
     application.SetTitle(tips::app::kApplicationTitle);
     try {
-        tips::app::TForm1 form1;
-        tips::app::Tfvp fvp;
-        tips::app::TForm2 form2;
+        tips::widgets::TOwnedWindow<tips::app::TForm1> form1;
+        tips::widgets::TOwnedWindow<tips::app::Tfvp> fvp;
+        tips::widgets::TOwnedWindow<tips::app::TForm2> form2;
         application.SetMainWindow(form1.Handle());
         return application.Run();
     } catch (const std::exception& error) {

@@ -166,7 +166,7 @@ HFONT TGdiCanvas::FontFor(const TFontDescription& description) {
     return madeFonts_.back().Handle.get();
 }
 
-void TGdiCanvas::SelectFont(const TFont& font) {
+void TGdiCanvas::SetFont(const TFont& font) {
     const auto* gdi = dynamic_cast<const TGdiFont*>(&font);
     const HFONT handle = gdi ? gdi->Handle() : FontFor(font.Description());
     if (handle) SelectObject(dc_, handle);

@@ -38,7 +38,7 @@ public:
                     std::optional<TColor> transparent = std::nullopt) override;
 
     const TFontFactory& Fonts() const override;
-    void SelectFont(const TFont& font) override;
+    void SetFont(const TFont& font) override;
     void SetTextColor(TColor color) override;
     void SetBackColor(TColor color) override;
     void SetBackgroundMode(TBackgroundMode mode) override;

@@ -5,13 +5,17 @@
 namespace tips::widgets {
 
 TApplication::TApplication() {
+    static const TWindowClass applicationClass{kWindowClass};
     TWindowParams params;
-    params.className = kWindowClass;
+    params.windowClass = &applicationClass;
     // Hidden, zero-sized and top-level, as a single-instance search expects to find it.
     params.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
     params.left = params.top = params.width = params.height = 0;
     CreateHandle(params);
 }
+
+// The class is final: this is the most-derived destructor, and the window goes before anything else.
+TApplication::~TApplication() { DestroyHandle(); }
 
 bool TApplication::DispatchOne(MSG& message) {
     if (message.message == WM_QUIT) {

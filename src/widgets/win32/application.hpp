@@ -18,6 +18,7 @@ public:
     static constexpr const char* kWindowClass = "TApplication";
 
     TApplication();
+    ~TApplication() override;
 
     std::string Title() const { return Text(); }
     void SetTitle(const std::string& title) { SetText(title); }

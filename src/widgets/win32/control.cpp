@@ -12,9 +12,9 @@ TWinControl::TWinControl(TWinControl* parent) : parent_(parent) {
 }
 
 TWinControl::~TWinControl() {
+    // The window went before the object (see TWindow); ~TWindow checks that it did.
     for (TWinControl* child : controls_) child->parent_ = nullptr;
     if (parent_) std::erase(parent_->controls_, this);
-    DestroyHandle();
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
@@ -95,7 +95,8 @@ void TWinControl::SetFocus() {
 }
 
 void TWinControl::CreateParams(TWindowParams& params) {
-    params.className = "TWinControl";
+    static const TWindowClass controlClass{"TWinControl"};
+    params.windowClass = &controlClass;
     params.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
 }
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/view_port.hpp"
+#include "platform/view_geometry.hpp"
 #include "widgets/control_align.hpp"
 #include "widgets/win32/window.hpp"
 
@@ -79,7 +79,7 @@ public:
     std::function<void(TWinControl& sender)> OnExit;
 
 protected:
-    // The window's class and styles. The default makes a child window of class "TWinControl".
+    // The window's class and styles. The default makes a child window of our class "TWinControl".
     virtual void CreateParams(TWindowParams& params);
     // Runs after the window exists and before its children are made.
     virtual void CreateWnd() {}

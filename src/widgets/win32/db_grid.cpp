@@ -53,13 +53,13 @@ TDBGrid::TDBGrid(TWinControl* parent) : TWinControl(parent) {
     };
 }
 
-TDBGrid::~TDBGrid() {
-    // Nothing the windows say while they go away may reach the table or the handlers any more.
-    destroying_ = true;
+// The window is gone by now (it went with the form's, see TWindow); the core, a member, goes after this
+// body and must not call back into the grid.
+TDBGrid::~TDBGrid() { DetachCore(); }
+
+void TDBGrid::DetachCore() {
     core_.SetView(nullptr);
     core_.OnTitleClick = nullptr;
-    cellEdit_.Destroy();
-    DestroyHandle();
 }
 
 TColumn& TDBGrid::AddColumn(const std::string& fieldName, int width, const std::string& title) {
@@ -76,10 +76,10 @@ void TDBGrid::SetTitleFont(HFONT font) {
 
 void TDBGrid::CreateParams(TWindowParams& params) {
     TWinControl::CreateParams(params);
-    params.className = "TDBGrid";
+    static const TWindowClass windowClass{"TDBGrid", CS_DBLCLKS, nullptr};  // every pixel is painted
+    params.windowClass = &windowClass;
     params.style |= WS_VSCROLL;
     params.exStyle |= WS_EX_CLIENTEDGE;
-    params.background = nullptr;   // every pixel is painted
 }
 
 void TDBGrid::CreateWnd() {
@@ -99,7 +99,7 @@ void TDBGrid::MeasureFonts() {
 
 void TDBGrid::GridChanged() {
     if (!HandleAllocated() || destroying_) return;
-    InvalidateRect(Handle(), nullptr, FALSE);
+    services_.InvalidateAll();
     UpdateScrollBar();
 }
 
@@ -215,6 +215,12 @@ LRESULT TDBGrid::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const int x = static_cast<short>(LOWORD(lParam));
     const int y = static_cast<short>(HIWORD(lParam));
     switch (message) {
+        case WM_DESTROY:
+            // The cell editor's window goes next: nothing the windows say while they go away may reach
+            // the table or the handlers any more.
+            destroying_ = true;
+            DetachCore();
+            break;
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             const platform::TPaintDC dc(Handle());
@@ -253,13 +259,13 @@ LRESULT TDBGrid::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK: {
             const bool hadFocus = hasFocus_;
-            if (!hadFocus) SetFocus();
-            SetCapture(Handle());
+            if (!hadFocus) services_.TakeFocus();
+            services_.CaptureMouse();
             try {
                 core_.MouseDown(x, y, hadFocus);
             } catch (...) {
                 // A post that failed while moving to the clicked row: the press is over.
-                if (GetCapture() == Handle()) ReleaseCapture();
+                services_.ReleaseMouse();
                 throw;
             }
             return 0;
@@ -269,16 +275,16 @@ LRESULT TDBGrid::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CANCELMODE:
             core_.CancelMouse();
-            if (GetCapture() == Handle()) ReleaseCapture();
+            services_.ReleaseMouse();
             break;
         case WM_MOUSEMOVE:
-            if (GetCapture() == Handle()) core_.MouseMove(x, y);
+            if (services_.HasCapture()) core_.MouseMove(x, y);
             return 0;
         case WM_LBUTTONUP:
             // Only the release of a press the grid took counts.
-            if (GetCapture() != Handle()) return 0;
+            if (!services_.HasCapture()) return 0;
             core_.MouseUp(x, y);
-            ReleaseCapture();
+            services_.ReleaseMouse();
             return 0;
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT) {

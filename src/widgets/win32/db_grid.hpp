@@ -14,6 +14,7 @@
 #include "widgets/shift_state.hpp"
 #include "widgets/win32/control.hpp"
 #include "widgets/win32/db_grid_cell_edit.hpp"
+#include "widgets/win32/window_services.hpp"
 
 namespace tips::widgets {
 
@@ -71,6 +72,7 @@ private:
     void CellEditFocusChanged(bool gained, HWND other) override;
     bool CellEditWantsTab() const override;
 
+    void DetachCore();
     bool HandleKey(WORD key, TShiftState shift);
     void MeasureFonts();
     void UpdateScrollBar();
@@ -82,12 +84,13 @@ private:
     void Entered(HWND from);
     void Left(HWND to);
 
+    TWin32WindowServices services_{*this};  // invalidation, focus and capture
     TDBGridCore core_;
     TDBGridCellEdit cellEdit_{*this};
     platform::TFontHandle ownTitleFont_;
     HFONT titleFont_ = nullptr;
     bool hasFocus_ = false;   // the grid or its cell editor has the focus
-    bool destroying_ = false;
+    bool destroying_ = false;  // from WM_DESTROY on
 };
 
 }  // namespace tips::widgets

@@ -17,8 +17,7 @@ TDBGridCellEdit::~TDBGridCellEdit() { DestroyHandle(); }
 void TDBGridCellEdit::CreateIn(HWND grid, HFONT font) {
     if (HandleAllocated()) return;
     TWindowParams params;
-    params.className = "EDIT";
-    params.systemClass = true;
+    params.systemClass = "EDIT";
     params.style = WS_CHILD | ES_AUTOHSCROLL | ES_LEFT;
     params.left = 0;
     params.top = 0;

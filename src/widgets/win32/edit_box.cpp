@@ -11,8 +11,7 @@ void TEdit::SetMaxLength(int maxLength) {
 
 void TEdit::CreateParams(TWindowParams& params) {
     TWinControl::CreateParams(params);
-    params.className = "EDIT";
-    params.systemClass = true;
+    params.systemClass = "EDIT";
     params.style |= ES_AUTOHSCROLL;
     params.exStyle |= WS_EX_CLIENTEDGE;
 }

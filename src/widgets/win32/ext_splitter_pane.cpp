@@ -14,7 +14,8 @@ TExtSplitterPane::~TExtSplitterPane() {
 
 void TExtSplitterPane::CreateParams(TWindowParams& params) {
     TWinControl::CreateParams(params);
-    params.className = "TExtSplitterPane";
+    static const TWindowClass windowClass{"TExtSplitterPane"};
+    params.windowClass = &windowClass;
     params.exStyle |= WS_EX_CLIENTEDGE;
 }
 

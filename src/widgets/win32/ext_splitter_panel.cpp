@@ -4,9 +4,10 @@
 
 #include <algorithm>
 
+#include "platform/win32/gdi_canvas.hpp"
 #include "platform/win32/gdi_object.hpp"
+#include "platform/win32/window_canvas.hpp"
 #include "widgets/win32/ext_splitter_pane.hpp"
-#include "widgets/win32/splitter_bar_gdi.hpp"
 
 namespace tips::widgets {
 
@@ -59,7 +60,8 @@ void TExtSplitterPanel::SetPaneVisible(int index, bool visible) {
 
 void TExtSplitterPanel::CreateParams(TWindowParams& params) {
     TWinControl::CreateParams(params);
-    params.className = "TExtSplitterPanel";
+    static const TWindowClass windowClass{"TExtSplitterPanel"};
+    params.windowClass = &windowClass;
 }
 
 void TExtSplitterPanel::CreateWnd() {
@@ -120,8 +122,8 @@ void TExtSplitterPanel::InvertGhost(const platform::TViewRect& rect) {
     if (!HandleAllocated()) return;
     POINT corners[2] = {{rect.Left, rect.Top}, {rect.Right, rect.Bottom}};
     MapWindowPoints(Handle(), HWND_DESKTOP, corners, 2);
-    const platform::TWindowDC screen(nullptr);
-    PatBlt(screen.get(), corners[0].x, corners[0].y, corners[1].x - corners[0].x, corners[1].y - corners[0].y, DSTINVERT);
+    platform::TWindowCanvas screen(nullptr);
+    screen.Canvas().InvertRect({corners[0].x, corners[0].y, corners[1].x, corners[1].y});
 }
 
 void TExtSplitterPanel::CaptureMouse() {
@@ -134,7 +136,8 @@ void TExtSplitterPanel::ReleaseMouse() {
 
 void TExtSplitterPanel::Paint() {
     const platform::TPaintDC dc(Handle());
-    for (int i = 0; i < layout_.BarCount(); ++i) DrawSplitterBar(dc.get(), layout_.PaintBar(i, platform::clBtnFace));
+    platform::TGdiCanvas canvas(dc.get());
+    for (int i = 0; i < layout_.BarCount(); ++i) layout_.PaintBar(canvas, i, platform::clBtnFace);
 }
 
 bool TExtSplitterPanel::SetCursorFromHitPoint() {

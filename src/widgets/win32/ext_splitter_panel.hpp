@@ -15,6 +15,7 @@
 #include "widgets/splitter_hover_cursor.hpp"
 #include "widgets/splitter_layout.hpp"
 #include "widgets/win32/control.hpp"
+#include "widgets/win32/window_services.hpp"
 
 namespace tips::widgets {
 
@@ -76,6 +77,8 @@ private:
     bool SetCursorFromHitPoint();
     void TrackLeave();
 
+    // Invalidation and capture. The panel's background shows between and behind the bars: erase it.
+    TWin32WindowServices services_{*this, TWin32WindowServices::TErase::Yes};
     TExtSplitterLayout layout_{this};
     TExtSplitterDrag drag_{layout_, *this};
     TExtSplitterHover hover_{layout_};

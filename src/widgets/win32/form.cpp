@@ -1,7 +1,10 @@
 #include "widgets/win32/form.hpp"
 
 #include <algorithm>
+#include <exception>
 #include <vector>
+
+#include "widgets/win32/application.hpp"
 
 namespace tips::widgets {
 
@@ -11,8 +14,9 @@ void TForm::CreateForm(const TFormLayout& layout) {
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
 
+    windowClass_ = TWindowClass{layout.className};
     TWindowParams params;
-    params.className = layout.className;
+    params.windowClass = &windowClass_;
     params.text = layout.caption;
     params.style = layout.style | WS_CLIPCHILDREN;
     params.width = width;
@@ -28,11 +32,18 @@ void TForm::CreateForm(const TFormLayout& layout) {
                             layout.fontName.c_str()));
     SetFont(font_.get());
     CreateHandle(params);
-    SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    CreateChildHandles();
-
-    LayoutLoaded();
-    FormCreate();
+    try {
+        SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        CreateChildHandles();
+        LayoutLoaded();
+        FormCreate();
+    } catch (...) {
+        // The form's object will not be whole to destroy its window: it goes now, without the destroy
+        // handler, whose creation handler did not finish.
+        DestroyHandle();
+        throw;
+    }
+    created_ = true;
 }
 
 LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -48,6 +59,11 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             RestoreFocus();
             return 0;
         case WM_DESTROY:
+            try {
+                if (created_) FormDestroy();
+            } catch (const std::exception& error) {
+                Application().HandleException(error);
+            }
             // The menu object frees its own menu.
             if (menu_) SetMenu(Handle(), nullptr);
             break;

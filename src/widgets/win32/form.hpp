@@ -1,7 +1,9 @@
 #pragma once
 // A top-level form: its window is made from a layout, then its controls' windows, its components are
-// loaded, and only then does its creation handler run; its destroy handler runs before any of its
-// components go away. It moves the focus with Tab and Shift+Tab for controls that do not take Tab.
+// loaded, and only then does its creation handler run. A form is made as TOwnedWindow<TTheForm>, so
+// its window goes first when it is destroyed: its destroy handler and the WM_DESTROY handling of every
+// control in it run before any of its components go away. It moves the focus with Tab and Shift+Tab
+// for controls that do not take Tab.
 
 #include <windows.h>
 
@@ -14,7 +16,7 @@
 namespace tips::widgets {
 
 struct TFormLayout {
-    std::string className;
+    std::string className;  // a class of ours with the default description (TWindowClass)
     std::string caption;
     int width = 0;  // of the client area, or of the whole window with outerSize
     int height = 0;
@@ -40,14 +42,23 @@ protected:
     void CreateForm(const TFormLayout& layout);
 
     virtual void FormCreate() {}
+    // Runs on WM_DESTROY after a FormCreate that finished, while the form, its components and its
+    // controls' windows are all there. What it raises is shown in the error box; the window goes on
+    // being destroyed.
+    virtual void FormDestroy() {}
 
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // Pure again so that only TOwnedWindow<TTheForm> is a concrete form.
+    void OwnerDestroysWindowFirst() override = 0;
 
 private:
     // The control that had the focus when the form was last deactivated, to give it back.
     void RememberFocus();
     void RestoreFocus();
 
+    TWindowClass windowClass_;
+    bool created_ = false;  // FormCreate finished: FormDestroy is due
     TMainMenu* menu_ = nullptr;
     HWND lastFocus_ = nullptr;
     platform::TFontHandle font_;

@@ -6,7 +6,8 @@ namespace tips::widgets {
 
 void TPanel::CreateParams(TWindowParams& params) {
     TWinControl::CreateParams(params);
-    params.className = "TPanel";
+    static const TWindowClass windowClass{"TPanel"};
+    params.windowClass = &windowClass;
 }
 
 void TPanel::Paint() {

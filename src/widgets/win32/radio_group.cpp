@@ -7,7 +7,7 @@
 namespace tips::widgets {
 
 // One item: a radio button that is a tab stop only while it is checked.
-class TRadioGroup::TGroupButton final : public TWinControl {
+class TRadioGroup::TGroupButton : public TWinControl {
 public:
     TGroupButton(TRadioGroup& group, int index, const std::string& caption)
         : TWinControl(&group), group_(group), index_(index) {
@@ -24,8 +24,7 @@ public:
 protected:
     void CreateParams(TWindowParams& params) override {
         TWinControl::CreateParams(params);
-        params.className = "BUTTON";
-        params.systemClass = true;
+        params.systemClass = "BUTTON";
         params.style |= BS_RADIOBUTTON;
     }
     void CreateWnd() override { SetChecked(checked_); }
@@ -60,7 +59,7 @@ TRadioGroup::~TRadioGroup() = default;
 void TRadioGroup::SetItems(const std::vector<std::string>& items) {
     buttons_.clear();
     for (std::size_t i = 0; i < items.size(); ++i) {
-        buttons_.push_back(std::make_unique<TGroupButton>(*this, static_cast<int>(i), items[i]));
+        buttons_.push_back(std::make_unique<TOwnedWindow<TGroupButton>>(*this, static_cast<int>(i), items[i]));
     }
     itemIndex_ = -1;
     if (HandleAllocated()) HandleNeeded();
@@ -90,8 +89,7 @@ void TRadioGroup::MoveSelection(int step) {
 
 void TRadioGroup::CreateParams(TWindowParams& params) {
     TWinControl::CreateParams(params);
-    params.className = "BUTTON";
-    params.systemClass = true;
+    params.systemClass = "BUTTON";
     params.style |= BS_GROUPBOX;
 }
 

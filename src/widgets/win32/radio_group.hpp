@@ -39,7 +39,8 @@ private:
     void ButtonClicked(int index);
     void MoveSelection(int step);
 
-    std::vector<std::unique_ptr<TGroupButton>> buttons_;
+    // Owned windows: SetItems drops buttons while the group's window stays.
+    std::vector<std::unique_ptr<TOwnedWindow<TGroupButton>>> buttons_;
     int itemIndex_ = -1;
 };
 

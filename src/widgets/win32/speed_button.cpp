@@ -57,8 +57,8 @@ void TSpeedButton::SetShowHint(bool show) {
 
 void TSpeedButton::CreateParams(TWindowParams& params) {
     TWinControl::CreateParams(params);
-    params.className = "TSpeedButton";
-    params.background = nullptr;  // the button paints all of itself
+    static const TWindowClass windowClass{"TSpeedButton", CS_DBLCLKS, nullptr};  // the button paints all of itself
+    params.windowClass = &windowClass;
 }
 
 void TSpeedButton::CreateWnd() {

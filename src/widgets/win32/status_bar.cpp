@@ -35,8 +35,7 @@ void TStatusBar::SetPanelText(int index, const std::string& text) {
 
 void TStatusBar::CreateParams(TWindowParams& params) {
     TWinControl::CreateParams(params);
-    params.className = STATUSCLASSNAMEA;
-    params.systemClass = true;
+    params.systemClass = STATUSCLASSNAMEA;
     // The parent places it; the bar must not move itself to the parent's bottom edge.
     params.style |= CCS_NORESIZE | CCS_NOPARENTALIGN | SBARS_SIZEGRIP;
 }

@@ -1,7 +1,9 @@
 #include "widgets/win32/window.hpp"
 
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
-#include <set>
+#include <map>
 #include <stdexcept>
 #include <vector>
 
@@ -10,54 +12,84 @@
 namespace tips::widgets {
 namespace {
 
-// Marks a window as one of ours. A property survives whatever else subclasses the window later
-// (tooltips do), where comparing the window procedure would not.
+// The one place a window keeps its object. A property survives whatever else subclasses the window later
+// (tooltips do), and leaves GWLP_USERDATA to the Windows classes we subclass, which may use it themselves.
 constexpr const char* kObjectProperty = "TipsWindowObject";
+
+void DefaultLifetimeFault(const std::string& description) {
+#ifndef NDEBUG
+    std::fprintf(stderr, "A window outlived its object: %s\n", description.c_str());
+    std::abort();
+#else
+    (void)description;
+#endif
+}
+
+TLifetimeFaultHandler lifetimeFault = &DefaultLifetimeFault;
+
+std::string ClassNameOf(HWND hwnd) {
+    char name[256] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
 
 }  // namespace
 
-TWindow::~TWindow() { DestroyHandle(); }
-
-void TWindow::RegisterClassOnce(const TWindowParams& params) {
-    static std::set<std::string> registered;
-    if (registered.count(params.className)) return;
+void RegisterWindowClass(const TWindowClass& windowClass) {
+    static std::map<std::string, TWindowClass> registered;
+    if (const auto it = registered.find(windowClass.name); it != registered.end()) {
+        if (it->second == windowClass) return;
+        throw std::logic_error("Window class " + windowClass.name + " is described twice");
+    }
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
-    wc.style = params.classStyle;
+    wc.style = windowClass.style;
     wc.lpfnWndProc = &TWindow::WindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = params.cursor;
-    wc.hbrBackground = params.background;
-    wc.lpszClassName = params.className.c_str();
+    wc.hCursor = windowClass.cursor;
+    wc.hbrBackground = windowClass.background;
+    wc.lpszClassName = windowClass.name.c_str();
     wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1));
     if (!RegisterClassExA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-        throw std::runtime_error("Cannot register window class " + params.className);
+        throw std::runtime_error("Cannot register window class " + windowClass.name);
     }
-    registered.insert(params.className);
+    registered.emplace(windowClass.name, windowClass);
+}
+
+TLifetimeFaultHandler SetLifetimeFaultHandler(TLifetimeFaultHandler handler) {
+    const TLifetimeFaultHandler previous = lifetimeFault;
+    lifetimeFault = handler ? handler : &DefaultLifetimeFault;
+    return previous;
+}
+
+TWindow::~TWindow() {
+    if (!handle_) return;
+    // Too late for the classes already destroyed; the window must not outlive the object all the same.
+    lifetimeFault(ClassNameOf(handle_) + " (" + Text() + ")");
+    DestroyHandle();
 }
 
 void TWindow::CreateHandle(const TWindowParams& params) {
-    if (params.systemClass) {
+    if (!params.systemClass.empty()) {
         CreateSubclassedHandle(params);
         return;
     }
-    RegisterClassOnce(params);
+    if (!params.windowClass) throw std::logic_error("A window needs a window class");
+    RegisterWindowClass(*params.windowClass);
     // The object is attached in WM_NCCREATE, so even the creation messages reach WndProc.
-    const HWND hwnd = CreateWindowExA(params.exStyle, params.className.c_str(), params.text.c_str(), params.style,
-                                      params.left, params.top, params.width, params.height, params.parent,
-                                      params.menuOrId, GetModuleHandleA(nullptr), this);
-    if (!hwnd) throw std::runtime_error("Error creating window " + params.className);
+    const HWND hwnd = CreateWindowExA(params.exStyle, params.windowClass->name.c_str(), params.text.c_str(),
+                                      params.style, params.left, params.top, params.width, params.height,
+                                      params.parent, params.menuOrId, GetModuleHandleA(nullptr), this);
+    if (!hwnd) throw std::runtime_error("Error creating window " + params.windowClass->name);
     handle_ = hwnd;
 }
 
 void TWindow::CreateSubclassedHandle(const TWindowParams& params) {
-    const HWND hwnd = CreateWindowExA(params.exStyle, params.className.c_str(), params.text.c_str(), params.style,
+    const HWND hwnd = CreateWindowExA(params.exStyle, params.systemClass.c_str(), params.text.c_str(), params.style,
                                       params.left, params.top, params.width, params.height, params.parent,
                                       params.menuOrId, GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd) throw std::runtime_error("Error creating window " + params.className);
-    handle_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetPropA(hwnd, kObjectProperty, this);
+    if (!hwnd) throw std::runtime_error("Error creating window " + params.systemClass);
+    Attach(hwnd, this);
     classProcedure_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWindow::WindowProc)));
 }
@@ -67,7 +99,24 @@ TWindow* TWindow::FromHandle(HWND hwnd) {
     return static_cast<TWindow*>(GetPropA(hwnd, kObjectProperty));
 }
 
+void TWindow::Attach(HWND hwnd, TWindow* window) {
+    window->handle_ = hwnd;
+    SetPropA(hwnd, kObjectProperty, window);
+}
+
+void TWindow::Detach(HWND hwnd, TWindow* window) {
+    // Undo our subclassing only when nobody subclassed the window after us.
+    const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+    if (window->classProcedure_ && current == &TWindow::WindowProc) {
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(window->classProcedure_));
+    }
+    window->classProcedure_ = nullptr;
+    RemovePropA(hwnd, kObjectProperty);
+    window->handle_ = nullptr;
+}
+
 void TWindow::DestroyHandle() {
+    // WM_NCDESTROY detaches the object from each window that goes, this one last.
     if (handle_) DestroyWindow(handle_);
     handle_ = nullptr;
 }
@@ -93,12 +142,10 @@ LRESULT TWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* window = reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
+    TWindow* window = FromHandle(hwnd);
+    if (message == WM_NCCREATE && !window) {
         window = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        window->handle_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-        SetPropA(hwnd, kObjectProperty, window);
+        if (window) Attach(hwnd, window);
     }
     if (!window) return DefWindowProcA(hwnd, message, wParam, lParam);
 
@@ -110,17 +157,7 @@ LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     } catch (...) {
         Application().HandleException(std::runtime_error("Unknown error"));
     }
-    if (message == WM_NCDESTROY) {
-        // Undo our subclassing only when nobody subclassed the window after us.
-        const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
-        if (window->classProcedure_ && current == &TWindow::WindowProc) {
-            SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(window->classProcedure_));
-        }
-        window->classProcedure_ = nullptr;
-        RemovePropA(hwnd, kObjectProperty);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        window->handle_ = nullptr;
-    }
+    if (message == WM_NCDESTROY) Detach(hwnd, window);
     return result;
 }
 

@@ -17,6 +17,7 @@
 namespace {
 
 using tips::app::TForm1;
+using tips::widgets::TOwnedWindow;
 using tips_test::FileWith;
 using tips_test::MainWindow;
 using tips_test::Write;
@@ -52,7 +53,7 @@ protected:
 };
 
 TEST_F(Browsing, TypingFindsTheFirstTitleBeginningWithTheTextInTitleOrder) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     TypeInto(form.Edit1.Handle(), "b");
     EXPECT_EQ(Title(form), "Bucles");   // before "buscar": the order is case-sensitive
     TypeInto(form.Edit1.Handle(), "z");
@@ -65,7 +66,7 @@ TEST_F(Browsing, TypingFindsTheFirstTitleBeginningWithTheTextInTitleOrder) {
 }
 
 TEST_F(Browsing, TheRadioGroupChoosesTheSortAndWhatTheSearchMatches) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     EXPECT_EQ(form.radio1.ItemIndex(), 1);
     EXPECT_EQ(SendMessageA(form.radio1.ButtonHandle(1), BM_GETCHECK, 0, 0), BST_CHECKED);
 
@@ -82,14 +83,14 @@ TEST_F(Browsing, TheRadioGroupChoosesTheSortAndWhatTheSearchMatches) {
 }
 
 TEST_F(Browsing, ArrowKeysMoveTheRadioSelection) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     SendMessageA(form.radio1.ButtonHandle(1), WM_KEYDOWN, VK_LEFT, 1);
     EXPECT_EQ(form.radio1.ItemIndex(), 0);
     EXPECT_EQ(form.tbTrucos.SortedField(), "Categoria");
 }
 
 TEST_F(Browsing, TheGridShowsTheTipsUnderTheirTitles) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     ASSERT_EQ(form.DBGrid1.Columns().Count(), 2);
     EXPECT_EQ(form.DBGrid1.Columns()[0].Title(), "Categoria");
     EXPECT_EQ(form.DBGrid1.Columns()[1].Title(), "T\xEDtulo");
@@ -100,7 +101,7 @@ TEST_F(Browsing, TheGridShowsTheTipsUnderTheirTitles) {
 }
 
 TEST_F(Browsing, ClickingTheTitleColumnAtStartDoesNotSortAgainButWritesTheNote) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     form.tbTrucos.Last();
     form.tbTrucos.Edit();
     form.tbTrucosFields.Categoria->SetAsString("Zonas");
@@ -114,7 +115,7 @@ TEST_F(Browsing, ClickingTheTitleColumnAtStartDoesNotSortAgainButWritesTheNote) 
 }
 
 TEST_F(Browsing, ClickingTheCategoryTitleSortsByCategoryEverywhere) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     ClickTitle(form, 0);
     EXPECT_EQ(form.tbTrucos.SortedField(), "Categoria");
     EXPECT_EQ(form.DBGrid1.SelectedIndex(), 0);
@@ -130,7 +131,7 @@ TEST_F(Browsing, ClickingTheCategoryTitleSortsByCategoryEverywhere) {
 }
 
 TEST_F(Browsing, TabInTheCategoryCellMovesToTheTitleAndInTheTitleCellIsTakenFromTheGrid) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     ShowWindow(form.Handle(), SW_SHOW);
     form.DBGrid1.SetFocus();
     Key(VK_TAB);
@@ -144,7 +145,7 @@ TEST_F(Browsing, TabInTheCategoryCellMovesToTheTitleAndInTheTitleCellIsTakenFrom
 
 TEST_F(Browsing, ANewRowTypedInTheGridAndLeftPendingIsNotSaved) {
     {
-        TForm1 form(Executable());
+        TOwnedWindow<TForm1> form(Executable());
         ShowWindow(form.Handle(), SW_SHOW);
         form.DBGrid1.SetFocus();
         form.tbTrucos.Last();
@@ -162,7 +163,7 @@ TEST_F(Browsing, ANewRowTypedInTheGridAndLeftPendingIsNotSaved) {
 }
 
 TEST_F(Browsing, LeavingAFilledNewRowPostsItIntoItsPlace) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     ShowWindow(form.Handle(), SW_SHOW);
     form.DBGrid1.SetFocus();
     form.tbTrucos.Last();

@@ -13,6 +13,7 @@
 namespace {
 
 using tips::app::TForm1;
+using tips::widgets::TOwnedWindow;
 using tips::platform::TViewRect;
 using tips_test::MainWindow;
 
@@ -32,7 +33,7 @@ void ResizeClient(TForm1& form, int width, int height) {
 }
 
 TEST_F(Layout, EveryControlStandsWhereItWasDesigned) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     EXPECT_EQ(form.PnlToolbar.BoundsRect(), (TViewRect{8, -2, 129, 25}));
     EXPECT_EQ(form.BtnPrint.BoundsRect(), (TViewRect{6, 2, 31, 27}));
     EXPECT_EQ(form.BtnCut.BoundsRect(), (TViewRect{39, 2, 64, 27}));
@@ -55,7 +56,7 @@ TEST_F(Layout, EveryControlStandsWhereItWasDesigned) {
 }
 
 TEST_F(Layout, TheWorkingAreaAndItsPanesFollowTheWindowInProportion) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     ResizeClient(form, 1000, 600);
     EXPECT_EQ(form.StatusBar1.BoundsRect(), (TViewRect{0, 581, 1000, 600}));
     EXPECT_EQ(form.ExtSplitterPanel1.BoundsRect(), (TViewRect{0, 32, 1000, 581}));
@@ -74,7 +75,7 @@ TEST_F(Layout, TheWorkingAreaAndItsPanesFollowTheWindowInProportion) {
 }
 
 TEST_F(Layout, TheTabOrderRunsFromTheGridToTheRadioGroupAndTheSearchBox) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     ShowWindow(form.Handle(), SW_SHOW);
     form.DBGrid1.SetFocus();
     form.SelectNext(true);   // the grid keeps Tab for itself; this is where the next stop lies
@@ -87,7 +88,7 @@ TEST_F(Layout, TheTabOrderRunsFromTheGridToTheRadioGroupAndTheSearchBox) {
 }
 
 TEST_F(Layout, TheFocusStartsInTheGridAndComesBackWhereItWasAfterAnotherWindow) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     ShowWindow(form.Handle(), SW_SHOW);
     SetActiveWindow(form.Handle());
     EXPECT_TRUE(form.DBGrid1.Focused());
@@ -103,13 +104,13 @@ TEST_F(Layout, TheFocusStartsInTheGridAndComesBackWhereItWasAfterAnotherWindow) 
 }
 
 TEST_F(Layout, ToolbarButtonsStayOurControlsThoughTheirTooltipsSubclassThem) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     EXPECT_EQ(tips::widgets::TWinControl::FindControl(form.BtnPaste.Handle()), &form.BtnPaste);
     EXPECT_EQ(tips::widgets::TWinControl::FindControl(form.Edit1.Handle()), &form.Edit1);
 }
 
 TEST_F(Layout, TheStatusBarHasItsTwoPanelsEmpty) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     ASSERT_EQ(form.StatusBar1.PanelCount(), 2);
     int edges[2]{};
     ASSERT_EQ(SendMessageA(form.StatusBar1.Handle(), SB_GETPARTS, 2, reinterpret_cast<LPARAM>(edges)), 2);
@@ -118,7 +119,7 @@ TEST_F(Layout, TheStatusBarHasItsTwoPanelsEmpty) {
 }
 
 TEST_F(Layout, TheMenuBarHoldsTheThreeMenusWithTheirShortcutTexts) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     const HMENU bar = GetMenu(form.Handle());
     ASSERT_EQ(GetMenuItemCount(bar), 3);
     char text[64]{};

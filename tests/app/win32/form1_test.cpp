@@ -15,13 +15,14 @@
 namespace {
 
 using tips::app::TForm1;
+using tips::widgets::TOwnedWindow;
 using tips_test::FileWith;
 using tips_test::MainWindow;
 using tips_test::Read;
 using tips_test::Write;
 
 TEST_F(MainWindow, HasItsCaptionAndClientSize) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     EXPECT_EQ(form.Text(), "Tolvanec de Visual Basic 6   -   www.tolvanec.example  -   www.aula-vb.example");
     EXPECT_EQ(form.ClientSize().cx, 687);
     EXPECT_EQ(form.ClientSize().cy, 443);
@@ -31,13 +32,13 @@ TEST_F(MainWindow, HasItsCaptionAndClientSize) {
 }
 
 TEST_F(MainWindow, DecodesTheSkinItCarries) {
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     EXPECT_TRUE(form.SkinSource1.SkinLoaded()) << form.SkinSource1.LastError();
 }
 
 TEST_F(MainWindow, OpensTheTableSortedByTitle) {
     Write(TipsFile(), FileWith({"Zona horaria", "abrir fichero", "Bucles"}));
-    TForm1 form(Executable());
+    TOwnedWindow<TForm1> form(Executable());
     ASSERT_TRUE(form.tbTrucos.Active());
     EXPECT_EQ(form.tbTrucos.SortedField(), "Descripcion");
     ASSERT_EQ(form.tbTrucos.RecordCount(), 3);
@@ -51,7 +52,7 @@ TEST_F(MainWindow, OpensTheTableSortedByTitle) {
 
 TEST_F(MainWindow, MissingFileGivesAnEmptyTableAndTheEmptyFileAtExit) {
     {
-        TForm1 form(Executable());
+        TOwnedWindow<TForm1> form(Executable());
         EXPECT_TRUE(form.tbTrucos.Active());
         EXPECT_EQ(form.tbTrucos.RecordCount(), 0);
     }
@@ -62,7 +63,7 @@ TEST_F(MainWindow, MissingFileGivesAnEmptyTableAndTheEmptyFileAtExit) {
 TEST_F(MainWindow, PostedChangesAreWrittenAtExitAndPendingOnesAreNot) {
     Write(TipsFile(), FileWith({"Bucles"}));
     {
-        TForm1 form(Executable());
+        TOwnedWindow<TForm1> form(Executable());
         form.tbTrucos.Append();
         form.tbTrucosFields.Descripcion->SetAsString("Arrays");
         form.tbTrucos.Post();
@@ -79,7 +80,7 @@ TEST_F(MainWindow, PostedChangesAreWrittenAtExitAndPendingOnesAreNot) {
 
 TEST_F(MainWindow, UnwritableFileIsReportedInTheErrorBox) {
     {
-        TForm1 form(Executable());
+        TOwnedWindow<TForm1> form(Executable());
         CreateDirectoryA(TipsFile().c_str(), nullptr);  // nothing can be written where the file should go
     }
     ASSERT_EQ(boxes_.size(), 1u);

@@ -18,6 +18,7 @@
 #include "store/memory_table.hpp"
 #include "store/tips_fields.hpp"
 #include "widgets/win32/application.hpp"
+#include "win32/window_lifetime_check.hpp"
 
 namespace tips_test {
 

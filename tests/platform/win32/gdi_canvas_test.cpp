@@ -148,7 +148,7 @@ TEST(GdiCanvas, WritesCharactersOneAdvanceApartAndFillsItsBox) {
     const auto font = GdiFonts().MakeFont(kCourier);
     {
         TGdiCanvas canvas(picture.dc());
-        canvas.SelectFont(*font);
+        canvas.SetFont(*font);
         canvas.SetTextColor(clBlack);
         canvas.SetBackColor(0x0000FF);
         const std::array<int, 3> wide{30, 30, 30};
@@ -178,7 +178,7 @@ TEST(GdiCanvas, OpaqueTextFillsItsCellsAndClippedTextStopsAtTheBox) {
     int width = 0;
     {
         TGdiCanvas canvas(picture.dc());
-        canvas.SelectFont(*font);
+        canvas.SetFont(*font);
         canvas.SetBackColor(0x0000FF);
         width = canvas.TextExtent("MM").Width;
         canvas.WriteText({0, 0}, "MM");  // opaque mode: the cells take the back colour
@@ -199,7 +199,7 @@ TEST(GdiCanvas, MeasuresTheSelectedFontWhicheverKindItIs) {
     TPicture picture(10, 10);
     TGdiCanvas canvas(picture.dc());
     const auto gdi = GdiFonts().MakeFont(kCourier);
-    canvas.SelectFont(*gdi);
+    canvas.SetFont(*gdi);
     const TTextMetrics metrics = canvas.TextMetrics();
     EXPECT_GT(metrics.Height, 12);
     EXPECT_EQ(canvas.TextExtent("abcd").Width, 4 * metrics.AverageCharWidth);
@@ -213,9 +213,9 @@ TEST(GdiCanvas, MeasuresTheSelectedFontWhicheverKindItIs) {
     // A plain font gets a device font made from its description: it measures the same.
     const TPlainFont plain(TFontDescription{"Courier New", -13, fsBold, kAnsiCharSet, TFontPitch::fpFixed});
     const auto bold = GdiFonts().MakeFont(plain.Description());
-    canvas.SelectFont(plain);
+    canvas.SetFont(plain);
     const TTextMetrics plainMetrics = canvas.TextMetrics();
-    canvas.SelectFont(*bold);
+    canvas.SetFont(*bold);
     EXPECT_EQ(canvas.TextMetrics(), plainMetrics);
 }
 
@@ -261,7 +261,7 @@ TEST(GdiCanvas, StateClipAndEverythingItChangedComeBack) {
     const auto font = GdiFonts().MakeFont(kCourier);
     {
         TGdiCanvas canvas(picture.dc());
-        canvas.SelectFont(*font);
+        canvas.SetFont(*font);
         canvas.SetTextColor(0x0000FF);
         {
             const TCanvasClip clip(canvas, {0, 0, 5, 5});

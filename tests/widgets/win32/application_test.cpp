@@ -10,6 +10,7 @@
 namespace {
 
 using tips::widgets::Application;
+using tips::widgets::TOwnedWindow;
 
 TEST(Application, OwnsAHiddenTopLevelWindowFoundByItsTitle) {
     Application().SetTitle("Tolvanec de prueba");
@@ -20,7 +21,7 @@ TEST(Application, OwnsAHiddenTopLevelWindowFoundByItsTitle) {
 }
 
 // A form whose handlers record the order they ran in and can throw.
-class TProbeForm final : public tips::widgets::TForm {
+class TProbeForm : public tips::widgets::TForm {
 public:
     explicit TProbeForm(std::vector<std::string>& log) : log_(log) {
         tips::widgets::TFormLayout layout;
@@ -47,7 +48,7 @@ private:
 
 TEST(Form, LoadsItsComponentsBeforeItsCreationHandler) {
     std::vector<std::string> log;
-    TProbeForm form(log);
+    TOwnedWindow<TProbeForm> form(log);
     EXPECT_EQ(log, (std::vector<std::string>{"LayoutLoaded", "FormCreate with handle"}));
     EXPECT_EQ(form.ClientSize().cx, 300);
     EXPECT_EQ(form.ClientSize().cy, 200);
@@ -56,7 +57,7 @@ TEST(Form, LoadsItsComponentsBeforeItsCreationHandler) {
 
 TEST(Form, IsCentredOnTheScreen) {
     std::vector<std::string> log;
-    TProbeForm form(log);
+    TOwnedWindow<TProbeForm> form(log);
     RECT rect{};
     GetWindowRect(form.Handle(), &rect);
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -67,7 +68,7 @@ TEST(Form, IsCentredOnTheScreen) {
 
 TEST(Application, ShowsWhatAHandlerLetsThroughInTheErrorBox) {
     std::vector<std::string> log;
-    TProbeForm form(log);
+    TOwnedWindow<TProbeForm> form(log);
     Application().SetTitle("Tolvanec de prueba");
     std::vector<std::pair<std::string, std::string>> boxes;
     Application().SetErrorBox([&](const std::string& text, const std::string& caption) {

@@ -25,8 +25,7 @@ public:
 protected:
     void CreateParams(TWindowParams& params) override {
         TWinControl::CreateParams(params);
-        params.className = "EDIT";
-        params.systemClass = true;
+        params.systemClass = "EDIT";
         params.style |= ES_AUTOHSCROLL;
     }
     LRESULT HandleCommand(WORD code) override {
@@ -49,7 +48,7 @@ protected:
     }
 };
 
-class TProbeForm final : public TForm {
+class TProbeForm : public TForm {
 public:
     TProbeForm() {
         area.SetAlign(TAlign::alBottom);
@@ -95,7 +94,7 @@ void PressTab(HWND target, bool shift) {
 }
 
 TEST(WinControl, PlacesChildrenAsDesignedAndFollowsTheWindowsSize) {
-    TProbeForm form;
+    TOwnedWindow<TProbeForm> form;
     EXPECT_EQ(form.area.BoundsRect(), (TViewRect{0, 40, 300, 200}));
     EXPECT_EQ(form.first.BoundsRect(), (TViewRect{10, 10, 210, 31}));
 
@@ -109,7 +108,7 @@ TEST(WinControl, PlacesChildrenAsDesignedAndFollowsTheWindowsSize) {
 }
 
 TEST(WinControl, HandsAChildsNotificationsToIt) {
-    TProbeForm form;
+    TOwnedWindow<TProbeForm> form;
     SetWindowTextA(form.second.Handle(), "abc");
     EXPECT_EQ(form.second.changes, 1);
     EXPECT_EQ(form.first.changes, 0);
@@ -117,7 +116,7 @@ TEST(WinControl, HandsAChildsNotificationsToIt) {
 }
 
 TEST(Form, TabAndShiftTabFollowTheTabOrderAndWrap) {
-    TProbeForm form;
+    TOwnedWindow<TProbeForm> form;
     ShowWindow(form.Handle(), SW_SHOW);
     form.first.SetFocus();
     PressTab(form.first.Handle(), false);
@@ -138,7 +137,7 @@ TEST(Form, TabAndShiftTabFollowTheTabOrderAndWrap) {
 }
 
 TEST(WinControl, AHiddenControlIsSkippedByTab) {
-    TProbeForm form;
+    TOwnedWindow<TProbeForm> form;
     ShowWindow(form.Handle(), SW_SHOW);
     form.second.SetVisible(false);
     form.first.SetFocus();

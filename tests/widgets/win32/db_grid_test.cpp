@@ -25,7 +25,7 @@ using tips::store::TDataSetState;
 
 // A form holding the grid as the main window does (titles "Categoria" and "Título", 68 and 190 wide)
 // on a sorted tips table, and an edit box to take the focus away.
-class TGridForm final : public TForm {
+class TGridForm : public TForm {
 public:
     explicit TGridForm(const std::vector<std::pair<std::string, std::string>>& tips) {
         table.Open();
@@ -166,7 +166,7 @@ void Pump() {
 // ---- Keyboard and the cell editor's edit box -------------------------------------------------------------
 
 TEST(DBGridWindow, AsksForArrowsCharactersAndTab) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     const LRESULT code = SendMessageA(form.grid.Handle(), WM_GETDLGCODE, 0, 0);
     EXPECT_EQ(code & (DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS), DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS);
     EXPECT_TRUE(SendMessageA(form.grid.CellEditHandle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB);
@@ -175,7 +175,7 @@ TEST(DBGridWindow, AsksForArrowsCharactersAndTab) {
 }
 
 TEST(DBGridWindow, TypingOpensTheEditBoxOverTheCellAndStartsEditing) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     ASSERT_EQ(GetFocus(), form.grid.Handle());
     form.grid.SetSelectedIndex(1);
     Type("Z");
@@ -198,7 +198,7 @@ TEST(DBGridWindow, TypingOpensTheEditBoxOverTheCellAndStartsEditing) {
 }
 
 TEST(DBGridWindow, TheCategoryEditBoxTakesTwentyCharacters) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     Key(VK_F2);
     const HWND edit = form.grid.CellEditHandle();
     ASSERT_EQ(GetFocus(), edit);
@@ -210,7 +210,7 @@ TEST(DBGridWindow, TheCategoryEditBoxTakesTwentyCharacters) {
 }
 
 TEST(DBGridWindow, EnterWritesTheCellWithoutPostingAndGivesTheFocusBack) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     form.grid.SetSelectedIndex(1);
     Type("Zeta");
     Key(VK_RETURN);
@@ -222,7 +222,7 @@ TEST(DBGridWindow, EnterWritesTheCellWithoutPostingAndGivesTheFocusBack) {
 }
 
 TEST(DBGridWindow, EscUndoesTheTypingThenCancelsTheEdit) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     form.grid.SetSelectedIndex(1);
     Type("Zeta");
     Key(VK_ESCAPE);
@@ -234,7 +234,7 @@ TEST(DBGridWindow, EscUndoesTheTypingThenCancelsTheEdit) {
 }
 
 TEST(DBGridWindow, DownPostsTheRecordIntoItsPlaceAndTheGridFollows) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     form.grid.SetSelectedIndex(1);
     Type("Ventanas");
     Key(VK_DOWN);   // from the edit box
@@ -247,7 +247,7 @@ TEST(DBGridWindow, DownPostsTheRecordIntoItsPlaceAndTheGridFollows) {
 }
 
 TEST(DBGridWindow, TabAndShiftTabMoveBetweenCellsAndRows) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     Key(VK_TAB);
     EXPECT_EQ(form.grid.SelectedIndex(), 1);
     Key(VK_TAB);
@@ -264,7 +264,7 @@ TEST(DBGridWindow, TabAndShiftTabMoveBetweenCellsAndRows) {
 
 // The main window's rule: Tab in the title column clears the key and gives the focus to another control.
 TEST(DBGridWindow, OnKeyDownSeesKeysFirstAndAClearedKeyIsNotHandled) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     std::vector<std::pair<WORD, TShiftState>> seen;
     form.grid.OnKeyDown = [&](TDBGrid& sender, WORD& key, TShiftState shift) {
         EXPECT_EQ(&sender, &form.grid);
@@ -298,7 +298,7 @@ TEST(DBGridWindow, OnKeyDownSeesKeysFirstAndAClearedKeyIsNotHandled) {
 }
 
 TEST(DBGridWindow, LeavingTheGridCancelsAnUntouchedNewRow) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     Key(VK_INSERT);
     ASSERT_EQ(form.table.State(), TDataSetState::dsInsert);
     form.other.SetFocus();
@@ -307,7 +307,7 @@ TEST(DBGridWindow, LeavingTheGridCancelsAnUntouchedNewRow) {
 }
 
 TEST(DBGridWindow, LeavingTheGridWritesTheCellAndKeepsEditing) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     Type("Matrices");
     form.other.SetFocus();
     EXPECT_EQ(form.table.State(), TDataSetState::dsEdit);
@@ -320,7 +320,7 @@ TEST(DBGridWindow, LeavingTheGridWritesTheCellAndKeepsEditing) {
 }
 
 TEST(DBGridWindow, AnErrorBoxOrAnotherProgramDoesNotLeaveTheGrid) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     Key(VK_INSERT);
     SendMessageA(form.grid.Handle(), WM_KILLFOCUS, 0, 0);
     EXPECT_EQ(form.table.State(), TDataSetState::dsInsert);
@@ -329,7 +329,7 @@ TEST(DBGridWindow, AnErrorBoxOrAnotherProgramDoesNotLeaveTheGrid) {
 // ---- Mouse and scroll bar ---------------------------------------------------------------------------
 
 TEST(DBGridWindow, AClickOnATitleReportsItsColumn) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     std::vector<std::string> titles;
     form.grid.OnTitleClick = [&](TDBGrid& sender, TColumn& column) {
         EXPECT_EQ(&sender, &form.grid);
@@ -342,7 +342,7 @@ TEST(DBGridWindow, AClickOnATitleReportsItsColumn) {
 }
 
 TEST(DBGridWindow, AReleaseAfterAnotherWindowTookTheMouseIsNoTitleClick) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     int clicks = 0;
     form.grid.OnTitleClick = [&](TDBGrid&, TColumn&) { ++clicks; };
     const auto at = Middle(form.grid.Core().Geometry().TitleRect(1));
@@ -356,7 +356,7 @@ TEST(DBGridWindow, AReleaseAfterAnotherWindowTookTheMouseIsNoTitleClick) {
 }
 
 TEST(DBGridWindow, AClickOnACellMovesTheCellCursorThere) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     form.other.SetFocus();
     const auto at = Middle(form.grid.Core().Geometry().CellRect(2, 1));
     Click(form.grid.Handle(), at.x, at.y);
@@ -371,7 +371,7 @@ TEST(DBGridWindow, AClickOnACellMovesTheCellCursorThere) {
 TEST(DBGridWindow, TheScrollBarCoversTheRowsAndMovesTheCurrentRecord) {
     std::vector<std::pair<std::string, std::string>> tips;
     for (char c = 'a'; c <= 't'; ++c) tips.emplace_back("Cat", std::string("Tip ") + c);
-    TGridForm form(tips);
+    TOwnedWindow<TGridForm> form(tips);
     SCROLLINFO scroll{};
     scroll.cbSize = sizeof scroll;
     scroll.fMask = SIF_ALL;
@@ -389,7 +389,7 @@ TEST(DBGridWindow, TheScrollBarCoversTheRowsAndMovesTheCurrentRecord) {
 // ---- The picture ----------------------------------------------------------------------------------
 
 TEST(DBGridWindow, PaintsTitlesInButtonFaceAndCellsInWindowColours) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     const auto& geometry = form.grid.Core().Geometry();
     const TGridPicture picture(form.grid);
     const auto title = geometry.TitleRect(0);
@@ -404,7 +404,7 @@ TEST(DBGridWindow, PaintsTitlesInButtonFaceAndCellsInWindowColours) {
 }
 
 TEST(DBGridWindow, HighlightsTheCurrentCellOnlyWithTheFocusUnlessAskedToAlways) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     const auto current = form.grid.Core().Geometry().CellRect(0, 0);
     form.other.SetFocus();
     EXPECT_EQ(TGridPicture(form.grid).Pixel(current.Right - 4, current.Top + 3), GetSysColor(COLOR_WINDOW));
@@ -413,7 +413,7 @@ TEST(DBGridWindow, HighlightsTheCurrentCellOnlyWithTheFocusUnlessAskedToAlways) 
 }
 
 TEST(DBGridWindow, MarksTheCurrentRowByTheTablesState) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     const auto indicator = form.grid.Core().Geometry().IndicatorRect(0);
     const int cx = (indicator.Left + indicator.Right) / 2;
     const int cy = (indicator.Top + indicator.Bottom) / 2;
@@ -443,7 +443,7 @@ TEST(DBGridWindow, MarksTheCurrentRowByTheTablesState) {
 }
 
 TEST(DBGridWindow, TitlesUseMSSansSerifOfEightPointAndRowsTheFontsHeight) {
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     LOGFONTA title{};
     ASSERT_TRUE(GetObjectA(form.grid.TitleFont(), sizeof title, &title));
     EXPECT_STREQ(title.lfFaceName, "MS Sans Serif");
@@ -461,7 +461,7 @@ TEST(DBGridWindow, TitlesUseMSSansSerifOfEightPointAndRowsTheFontsHeight) {
 TEST(DBGridWindow, SavesAPictureWhenAsked) {
     const char* path = std::getenv("TIPS_GRID_PICTURE");
     if (!path) GTEST_SKIP() << "TIPS_GRID_PICTURE not set";
-    TGridForm form(kTips);
+    TOwnedWindow<TGridForm> form(kTips);
     form.grid.SetSelectedIndex(1);
     Key(VK_DOWN);
     Type("Bucles anidados");

@@ -17,7 +17,7 @@ using namespace tips::widgets;
 
 // The main window's working area as it stores it: panel 687 x 392, one bar at 304 / 45 %, 10 wide,
 // grip with arrows, no bevel; a grid-like control anchored on all sides in the left pane.
-class TSplitterForm final : public TForm {
+class TSplitterForm : public TForm {
 public:
     TSplitterForm() {
         panel.SetBounds(0, 0, 687, 392);
@@ -92,7 +92,7 @@ const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kGray = RGB(128, 128, 128);
 
 TEST(ExtSplitterPanel, StoredSettingsGiveTheLeftPane304Pixels) {
-    TSplitterForm form;
+    TOwnedWindow<TSplitterForm> form;
     EXPECT_EQ(form.panel.PaneCount(), 2);
     EXPECT_EQ(form.left.PaneIndex(), 0);
     EXPECT_EQ(form.right.PaneIndex(), 1);
@@ -107,7 +107,7 @@ TEST(ExtSplitterPanel, StoredSettingsGiveTheLeftPane304Pixels) {
 }
 
 TEST(ExtSplitterPanel, WiderWindowKeepsThePercentageAndTheAnchoredChildFollows) {
-    TSplitterForm form;
+    TOwnedWindow<TSplitterForm> form;
     Resize(form, 1000, 392);
     EXPECT_EQ(WidthOf(form.left), 445);
     EXPECT_EQ(form.right.BoundsRect(), (TViewRect{455, 0, 1000, 392}));
@@ -118,7 +118,7 @@ TEST(ExtSplitterPanel, WiderWindowKeepsThePercentageAndTheAnchoredChildFollows) 
 }
 
 TEST(ExtSplitterPanel, DragMovesThePanesOnReleaseAndStopsAtBothEdges) {
-    TSplitterForm form;
+    TOwnedWindow<TSplitterForm> form;
     ShowAndPaint(form);
     Press(form.panel, 308, 100);
     EXPECT_TRUE(form.panel.Dragging());
@@ -147,7 +147,7 @@ TEST(ExtSplitterPanel, DragMovesThePanesOnReleaseAndStopsAtBothEdges) {
 }
 
 TEST(ExtSplitterPanel, GripClickCollapsesTheLeftPaneAndTheNextRestoresIt) {
-    TSplitterForm form;
+    TOwnedWindow<TSplitterForm> form;
     ShowAndPaint(form);
     Press(form.panel, 308, 195);
     Release(form.panel, 309, 195);
@@ -172,7 +172,7 @@ TEST(ExtSplitterPanel, GripClickCollapsesTheLeftPaneAndTheNextRestoresIt) {
 }
 
 TEST(ExtSplitterPanel, BarShowsARaisedGripWithDotsAndLeftArrows) {
-    TSplitterForm form;
+    TOwnedWindow<TSplitterForm> form;
     ShowAndPaint(form);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
@@ -202,7 +202,7 @@ TEST(ExtSplitterPanel, BarShowsARaisedGripWithDotsAndLeftArrows) {
 }
 
 TEST(ExtSplitterPanel, HoverDarkensTheGripAndShowsTheArrowCursor) {
-    TSplitterForm form;
+    TOwnedWindow<TSplitterForm> form;
     ShowAndPaint(form);
     Hover(form.panel, 308, 195);
     EXPECT_TRUE(form.panel.Bars(0).Hot());
@@ -232,7 +232,7 @@ LPCSTR CursorShape(const TExtSplitterPanel& panel, int x, int y) {
 }
 
 TEST(ExtSplitterPanel, CursorSplitsOnTheBarAndIsTheArrowOnTheGrip) {
-    TSplitterForm form;
+    TOwnedWindow<TSplitterForm> form;
     ShowAndPaint(form);
     EXPECT_EQ(CursorShape(form.panel, 308, 100), IDC_SIZEWE);
     EXPECT_EQ(CursorShape(form.panel, 308, 195), IDC_ARROW);
@@ -244,7 +244,7 @@ TEST(ExtSplitterPanel, CursorSplitsOnTheBarAndIsTheArrowOnTheGrip) {
 }
 
 TEST(ExtSplitterPanel, ShortBarClipsTheGrip) {
-    TSplitterForm form;
+    TOwnedWindow<TSplitterForm> form;
     Resize(form, 687, 30);
     ShowAndPaint(form);
     EXPECT_EQ(form.panel.Bars(0).GripButtonRect(), (TViewRect{304, 0, 314, 30}));
@@ -255,7 +255,7 @@ TEST(ExtSplitterPanel, ShortBarClipsTheGrip) {
 }
 
 TEST(ExtSplitterPanel, HiddenPaneLeavesTheOtherTheWholePanel) {
-    TSplitterForm form;
+    TOwnedWindow<TSplitterForm> form;
     form.panel.SetPaneVisible(0, false);
     EXPECT_EQ(form.panel.BarCount(), 0);
     EXPECT_EQ(form.right.BoundsRect(), (TViewRect{0, 0, 687, 392}));
@@ -274,7 +274,7 @@ COLORREF ScreenPixel(const TWinControl& control, int x, int y) {
 }
 
 TEST(ExtSplitterPanel, GhostIsTheBarInvertedOnTheScreenUntilRelease) {
-    TSplitterForm form;
+    TOwnedWindow<TSplitterForm> form;
     ShowAndPaint(form);
     const COLORREF inside = ScreenPixel(form.panel, 350, 100);
     const COLORREF outside = ScreenPixel(form.panel, 360, 100);
@@ -294,7 +294,7 @@ TEST(ExtSplitterPanel, GhostIsTheBarInvertedOnTheScreenUntilRelease) {
 }
 
 TEST(ExtSplitterPanel, LosingTheMouseMidDragErasesTheGhostAndKeepsThePanes) {
-    TSplitterForm form;
+    TOwnedWindow<TSplitterForm> form;
     ShowAndPaint(form);
     const COLORREF inside = ScreenPixel(form.panel, 350, 100);
     Press(form.panel, 308, 100);

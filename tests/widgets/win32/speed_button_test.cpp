@@ -40,7 +40,7 @@ Image TwoImageGlyph() {
 COLORREF Colour(Rgb c) { return RGB(c.r, c.g, c.b); }
 
 // A toolbar of one 25 x 25 button, as the main window has, beside an edit box that holds the focus.
-class TButtonForm final : public TForm {
+class TButtonForm : public TForm {
 public:
     TButtonForm() {
         toolbar.BevelOuter = TPanelBevel::bvNone;
@@ -117,7 +117,7 @@ std::string TooltipText(HWND tooltip, HWND tool) {
 }
 
 TEST(SpeedButton, ClicksOnceOnAReleaseInsideAndLeavesTheFocusAlone) {
-    TButtonForm form;
+    TOwnedWindow<TButtonForm> form;
     ASSERT_TRUE(form.edit.Focused());
     Press(form.button, 12, 12);
     EXPECT_EQ(form.button.Look(), TButtonLook::blSunken);
@@ -132,7 +132,7 @@ TEST(SpeedButton, ClicksOnceOnAReleaseInsideAndLeavesTheFocusAlone) {
 }
 
 TEST(SpeedButton, ReleaseOutsideOrLostCaptureDoesNotClick) {
-    TButtonForm form;
+    TOwnedWindow<TButtonForm> form;
     Press(form.button, 12, 12);
     Move(form.button, 30, 12);
     EXPECT_EQ(form.button.Look(), TButtonLook::blFlat);
@@ -146,7 +146,7 @@ TEST(SpeedButton, ReleaseOutsideOrLostCaptureDoesNotClick) {
 }
 
 TEST(SpeedButton, DisabledButtonDoesNotClick) {
-    TButtonForm form;
+    TOwnedWindow<TButtonForm> form;
     form.button.SetEnabled(false);
     Press(form.button, 12, 12);
     Release(form.button, 12, 12);
@@ -160,7 +160,7 @@ TEST(SpeedButton, DisabledButtonDoesNotClick) {
 }
 
 // Disabled in the layout, before its window exists: the window is made disabled and the button knows it.
-class TDisabledButtonForm final : public TForm {
+class TDisabledButtonForm : public TForm {
 public:
     TDisabledButtonForm() {
         button.SetBounds(0, 0, 25, 25);
@@ -179,7 +179,7 @@ public:
 };
 
 TEST(SpeedButton, DisabledBeforeItsWindowExistsStaysDisabled) {
-    TDisabledButtonForm form;
+    TOwnedWindow<TDisabledButtonForm> form;
     EXPECT_FALSE(IsWindowEnabled(form.button.Handle()));
     Press(form.button, 12, 12);
     Release(form.button, 12, 12);
@@ -188,14 +188,14 @@ TEST(SpeedButton, DisabledBeforeItsWindowExistsStaysDisabled) {
 }
 
 TEST(SpeedButton, GivesTheFocusBackWhenItIsSetOnIt) {
-    TButtonForm form;
+    TOwnedWindow<TButtonForm> form;
     form.button.SetFocus();
     EXPECT_TRUE(form.edit.Focused());
 }
 
 // The 16 x 16 image sits at (5, 5) in the 25 x 25 button; magenta shows the button face.
 TEST(SpeedButtonPaint, DrawsTheNormalImageFlatOnTheFace) {
-    TButtonForm form;
+    TOwnedWindow<TButtonForm> form;
     const TButtonPicture picture(form.button);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     EXPECT_EQ(picture.At(5 + 2, 5 + 2), Colour(kRed));
@@ -208,7 +208,7 @@ TEST(SpeedButtonPaint, DrawsTheNormalImageFlatOnTheFace) {
 }
 
 TEST(SpeedButtonPaint, RaisesTheEdgeUnderTheMouseAndFlattensItWhenTheMouseLeaves) {
-    TButtonForm form;
+    TOwnedWindow<TButtonForm> form;
     SendMessageA(form.button.Handle(), WM_MOUSEMOVE, 0, Point(12, 12));
     EXPECT_EQ(form.button.Look(), TButtonLook::blRaised);
     {
@@ -223,7 +223,7 @@ TEST(SpeedButtonPaint, RaisesTheEdgeUnderTheMouseAndFlattensItWhenTheMouseLeaves
 }
 
 TEST(SpeedButtonPaint, SinksTheEdgeAndShiftsTheImageWhilePressed) {
-    TButtonForm form;
+    TOwnedWindow<TButtonForm> form;
     Press(form.button, 12, 12);
     const TButtonPicture picture(form.button);
     EXPECT_EQ(picture.At(0, 0), GetSysColor(COLOR_BTNSHADOW));
@@ -235,7 +235,7 @@ TEST(SpeedButtonPaint, SinksTheEdgeAndShiftsTheImageWhilePressed) {
 }
 
 TEST(SpeedButtonPaint, DrawsTheDisabledImageWhileDisabled) {
-    TButtonForm form;
+    TOwnedWindow<TButtonForm> form;
     form.button.SetEnabled(false);
     const TButtonPicture picture(form.button);
     EXPECT_EQ(picture.At(5 + 2, 5 + 2), Colour(kGrey));
@@ -243,7 +243,7 @@ TEST(SpeedButtonPaint, DrawsTheDisabledImageWhileDisabled) {
 }
 
 TEST(SpeedButtonPaint, WithOneImageDrawsItAlsoWhenDisabled) {
-    TButtonForm form;
+    TOwnedWindow<TButtonForm> form;
     form.button.SetNumGlyphs(1);   // the whole 32-pixel strip is one image now, at (-3, 5)
     form.button.SetEnabled(false);
     const TButtonPicture picture(form.button);
@@ -252,7 +252,7 @@ TEST(SpeedButtonPaint, WithOneImageDrawsItAlsoWhenDisabled) {
 }
 
 TEST(SpeedButtonHint, ShowsTheHintInATooltipThatFollowsItsText) {
-    TButtonForm form;
+    TOwnedWindow<TButtonForm> form;
     const HWND tooltip = form.button.TooltipHandle();
     ASSERT_NE(tooltip, nullptr);
     EXPECT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
@@ -268,7 +268,7 @@ TEST(SpeedButtonHint, ShowsTheHintInATooltipThatFollowsItsText) {
 }
 
 TEST(SpeedButtonHint, NoTooltipWhileHintsAreOff) {
-    TButtonForm form;
+    TOwnedWindow<TButtonForm> form;
     form.button.SetShowHint(false);
     EXPECT_EQ(form.button.TooltipHandle(), nullptr);
     form.button.SetShowHint(true);

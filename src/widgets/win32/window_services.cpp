@@ -1,0 +1,144 @@
+#include "widgets/win32/window_services.hpp"
+
+#include <imm.h>
+#include <shellapi.h>
+
+#include "widgets/win32/scroll_hint.hpp"
+
+namespace tips::widgets {
+namespace {
+
+constexpr int kDefaultHintWidth = 200;
+
+int BarOf(platform::TScrollBarKind bar) { return bar == platform::TScrollBarKind::Horizontal ? SB_HORZ : SB_VERT; }
+
+RECT RectOf(const platform::TViewRect& rect) { return {rect.Left, rect.Top, rect.Right, rect.Bottom}; }
+
+}  // namespace
+
+TWin32WindowServices::TWin32WindowServices(const TWindow& window, TErase erase)
+    : window_(window), erase_(erase), hintMaxWidth_(kDefaultHintWidth) {}
+
+void TWin32WindowServices::SetScrollInfo(platform::TScrollBarKind bar, const platform::TViewScrollInfo& info) {
+    if (!Handle()) return;
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | (info.HideWhenUnneeded ? 0 : SIF_DISABLENOSCROLL);
+    scroll.nMin = info.Min;
+    scroll.nMax = info.Max;
+    scroll.nPage = static_cast<UINT>(info.Page);
+    scroll.nPos = info.Position;
+    ::SetScrollInfo(Handle(), BarOf(bar), &scroll, TRUE);
+}
+
+void TWin32WindowServices::EnableScrollArrows(platform::TScrollBarKind bar, platform::TScrollArrows arrows) {
+    if (!Handle()) return;
+    UINT flags = ESB_ENABLE_BOTH;
+    switch (arrows) {
+        case platform::TScrollArrows::EnableBoth: flags = ESB_ENABLE_BOTH; break;
+        case platform::TScrollArrows::DisableBoth: flags = ESB_DISABLE_BOTH; break;
+        case platform::TScrollArrows::DisableFirst: flags = ESB_DISABLE_LTUP; break;
+        case platform::TScrollArrows::DisableLast: flags = ESB_DISABLE_RTDN; break;
+    }
+    // Windows takes a new state only from enabled arrows: enable both first.
+    EnableScrollBar(Handle(), BarOf(bar), ESB_ENABLE_BOTH);
+    if (flags != ESB_ENABLE_BOTH) EnableScrollBar(Handle(), BarOf(bar), flags);
+}
+
+void TWin32WindowServices::Invalidate(const platform::TViewRect& rect) {
+    if (!Handle() || rect.IsEmpty()) return;
+    const RECT area = RectOf(rect);
+    InvalidateRect(Handle(), &area, erase_ == TErase::Yes);
+}
+
+void TWin32WindowServices::InvalidateAll() {
+    if (Handle()) InvalidateRect(Handle(), nullptr, erase_ == TErase::Yes);
+}
+
+void TWin32WindowServices::ScrollPixels(int dy, const platform::TViewRect& area) {
+    if (!Handle() || area.IsEmpty()) return;
+    const RECT rect = RectOf(area);
+    ScrollWindowEx(Handle(), 0, dy, &rect, &rect, nullptr, nullptr,
+                   SW_INVALIDATE | (erase_ == TErase::Yes ? SW_ERASE : 0));
+}
+
+void TWin32WindowServices::UpdateNow() {
+    if (Handle()) UpdateWindow(Handle());
+}
+
+bool TWin32WindowServices::HasFocus() const { return Handle() && GetFocus() == Handle(); }
+
+void TWin32WindowServices::TakeFocus() {
+    if (Handle()) SetFocus(Handle());
+}
+
+void TWin32WindowServices::CreateCaret(int width, int height) {
+    if (Handle()) ::CreateCaret(Handle(), nullptr, width, height);
+}
+
+void TWin32WindowServices::DestroyCaret() {
+    if (Handle()) ::DestroyCaret();
+}
+
+void TWin32WindowServices::MoveCaret(int x, int y) {
+    if (Handle()) SetCaretPos(x, y);
+}
+
+void TWin32WindowServices::ShowCaret() {
+    if (Handle()) ::ShowCaret(Handle());
+}
+
+void TWin32WindowServices::HideCaret() {
+    if (Handle()) ::HideCaret(Handle());
+}
+
+void TWin32WindowServices::PlaceComposition(int x, int y) {
+    if (!Handle()) return;
+    const HIMC context = ImmGetContext(Handle());
+    if (!context) return;  // no input method for this window
+    COMPOSITIONFORM form{};
+    form.dwStyle = CFS_POINT;
+    form.ptCurrentPos = {x, y};
+    ImmSetCompositionWindow(context, &form);
+    ImmReleaseContext(Handle(), context);
+}
+
+void TWin32WindowServices::StartTimer(int id, int milliseconds) {
+    if (Handle()) SetTimer(Handle(), static_cast<UINT_PTR>(id), static_cast<UINT>(milliseconds), nullptr);
+}
+
+void TWin32WindowServices::StopTimer(int id) {
+    if (Handle()) KillTimer(Handle(), static_cast<UINT_PTR>(id));
+}
+
+void TWin32WindowServices::CaptureMouse() {
+    if (Handle()) SetCapture(Handle());
+}
+
+void TWin32WindowServices::ReleaseMouse() {
+    if (HasCapture()) ReleaseCapture();
+}
+
+bool TWin32WindowServices::HasCapture() const { return Handle() && GetCapture() == Handle(); }
+
+platform::TViewSize TWin32WindowServices::HintSize(const std::string& text, int maxWidth) const {
+    hintMaxWidth_ = maxWidth;
+    return ScrollHint().Measure(text, maxWidth);
+}
+
+void TWin32WindowServices::ShowHint(const std::string& text, int x, int y) {
+    if (!Handle()) return;
+    POINT screen{x, y};
+    ClientToScreen(Handle(), &screen);
+    ScrollHint().ShowAt(text, screen, hintMaxWidth_);
+}
+
+void TWin32WindowServices::HideHint() { ScrollHint().Hide(); }
+
+int TWin32WindowServices::VerticalScrollArrowHeight() const { return GetSystemMetrics(SM_CYVSCROLL); }
+
+void TWin32WindowServices::AcceptDroppedFiles(bool accept) {
+    if (Handle()) DragAcceptFiles(Handle(), accept);
+}
+
+}  // namespace tips::widgets
