@@ -2,42 +2,18 @@
 
 #include "widgets/win32/db_grid.hpp"
 
+#include "platform/win32/double_buffer.hpp"
+#include "platform/win32/gdi_canvas.hpp"
 #include "platform/win32/gdi_object.hpp"
-#include "widgets/win32/db_grid_painter.hpp"
+#include "platform/win32/window_canvas.hpp"
+#include "widgets/db_grid_painter.hpp"
 
 namespace tips::widgets {
 
-using platform::TSelectObject;
-using platform::TWindowDC;
-
 namespace {
 
-// A memory device context with a bitmap of the window's size: the grid is drawn there and copied at once.
-class TBufferDC {
-public:
-    TBufferDC(HDC target, SIZE size)
-        : dc_(CreateCompatibleDC(target)), bitmap_(CreateCompatibleBitmap(target, size.cx, size.cy)),
-          previous_(SelectObject(dc_, bitmap_.get())) {}
-    TBufferDC(const TBufferDC&) = delete;
-    TBufferDC& operator=(const TBufferDC&) = delete;
-    ~TBufferDC() {
-        SelectObject(dc_, previous_);
-        DeleteDC(dc_);
-    }
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-    platform::TBitmapHandle bitmap_;
-    HGDIOBJ previous_;
-};
-
-int TextHeight(HDC dc, HFONT font) {
-    const TSelectObject select(dc, font);
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    return metrics.tmHeight;
-}
+const platform::TFontDescription kTitleFont{"MS Sans Serif", -11, {}, platform::kDefaultCharSet,
+                                            platform::TFontPitch::fpDefault};
 
 bool SameForm(HWND a, HWND b) { return a && b && GetAncestor(a, GA_ROOT) == GetAncestor(b, GA_ROOT); }
 
@@ -45,8 +21,7 @@ bool SameForm(HWND a, HWND b) { return a && b && GetAncestor(a, GA_ROOT) == GetA
 
 TDBGrid::TDBGrid(TWinControl* parent) : TWinControl(parent) {
     SetTabStop(true);
-    ownTitleFont_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
+    titleFont_ = std::make_unique<platform::TGdiFont>(kTitleFont);
     core_.SetView(this);
     core_.OnTitleClick = [this](int column) {
         if (OnTitleClick) OnTitleClick(*this, core_.Columns()[column]);
@@ -69,8 +44,8 @@ TColumn& TDBGrid::AddColumn(const std::string& fieldName, int width, const std::
     return column;
 }
 
-void TDBGrid::SetTitleFont(HFONT font) {
-    titleFont_ = font;
+void TDBGrid::SetTitleFont(const platform::TFontDescription& font) {
+    titleFont_ = std::make_unique<platform::TGdiFont>(font);
     if (HandleAllocated()) MeasureFonts();
 }
 
@@ -90,9 +65,15 @@ void TDBGrid::CreateWnd() {
     UpdateScrollBar();
 }
 
+// The cells' font is made again from the window's whenever that may have changed.
 void TDBGrid::MeasureFonts() {
-    const TWindowDC dc(Handle());
-    core_.SetTextHeights(TextHeight(dc.get(), Font()), TextHeight(dc.get(), TitleFont()));
+    cellFont_ = std::make_unique<platform::TGdiFont>(platform::DescribeFont(Font()));
+    platform::TWindowCanvas window(Handle());
+    platform::TCanvas& canvas = window.Canvas();
+    canvas.SetFont(*cellFont_);
+    const int cellHeight = canvas.TextMetrics().Height;
+    canvas.SetFont(*titleFont_);
+    core_.SetTextHeights(cellHeight, canvas.TextMetrics().Height);
 }
 
 // ---- What the core asks for ---------------------------------------------------------------------------
@@ -177,16 +158,18 @@ void TDBGrid::Left(HWND to) {
 // ---- Messages -------------------------------------------------------------------------------------
 
 void TDBGrid::Paint(HDC dc) const {
-    TDBGridPainter(core_, Font(), TitleFont()).Paint(dc, ClientSize());
+    if (!cellFont_) return;
+    const SIZE size = ClientSize();
+    platform::TGdiCanvas canvas(dc);
+    TDBGridPainter(core_, *cellFont_, *titleFont_).Paint(canvas, {size.cx, size.cy});
 }
 
 void TDBGrid::PaintBuffered(HDC dc, const RECT& area) const {
     const SIZE size = ClientSize();
-    if (size.cx <= 0 || size.cy <= 0) return;
-    const TBufferDC buffer(dc, size);
+    const platform::TDoubleBuffer buffer(dc, {size.cx, size.cy});
+    if (!buffer.Usable()) return;
     Paint(buffer.get());
-    BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, buffer.get(), area.left, area.top,
-           SRCCOPY);
+    buffer.CopyTo(dc, {area.left, area.top, area.right, area.bottom});
 }
 
 void TDBGrid::HandleScroll(WORD code) {

@@ -7,9 +7,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
-#include "platform/win32/gdi_object.hpp"
+#include "platform/win32/gdi_font.hpp"
 #include "widgets/db_grid_core.hpp"
 #include "widgets/shift_state.hpp"
 #include "widgets/win32/control.hpp"
@@ -41,9 +42,10 @@ public:
     int SelectedIndex() const { return core_.SelectedIndex(); }
     void SetSelectedIndex(int index) { core_.SetSelectedIndex(index); }
 
-    // The titles' font: "MS Sans Serif" 8 point unless set (the caller keeps a set font alive).
-    HFONT TitleFont() const { return titleFont_ ? titleFont_ : ownTitleFont_.get(); }
-    void SetTitleFont(HFONT font);
+    // The titles' font: "MS Sans Serif" 8 point unless set. The grid makes and owns the fonts it
+    // draws with: the titles' from this description, the cells' from the window's font.
+    const platform::TGdiFont& TitleFont() const { return *titleFont_; }
+    void SetTitleFont(const platform::TFontDescription& font);
 
     // The grid's decisions and state, for whoever needs more than the above (tests, painting).
     const TDBGridCore& Core() const { return core_; }
@@ -87,8 +89,8 @@ private:
     TWin32WindowServices services_{*this};  // invalidation, focus and capture
     TDBGridCore core_;
     TDBGridCellEdit cellEdit_{*this};
-    platform::TFontHandle ownTitleFont_;
-    HFONT titleFont_ = nullptr;
+    std::unique_ptr<platform::TGdiFont> titleFont_;
+    std::unique_ptr<platform::TGdiFont> cellFont_;  // once the window exists
     bool hasFocus_ = false;   // the grid or its cell editor has the focus
     bool destroying_ = false;  // from WM_DESTROY on
 };

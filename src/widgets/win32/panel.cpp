@@ -1,5 +1,6 @@
 #include "widgets/win32/panel.hpp"
 
+#include "platform/win32/gdi_canvas.hpp"
 #include "platform/win32/gdi_object.hpp"
 
 namespace tips::widgets {
@@ -11,14 +12,11 @@ void TPanel::CreateParams(TWindowParams& params) {
 }
 
 void TPanel::Paint() {
-    const platform::TPaintDC paintDc(Handle());
-    const HDC dc = paintDc.get();
+    const platform::TPaintDC dc(Handle());
     RECT rect{};
     GetClientRect(Handle(), &rect);
-    FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
-    if (BevelOuter != TPanelBevel::bvNone) {
-        DrawEdge(dc, &rect, BevelOuter == TPanelBevel::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
-    }
+    platform::TGdiCanvas canvas(dc.get());
+    PaintPanel(canvas, {rect.right - rect.left, rect.bottom - rect.top}, BevelOuter);
 }
 
 LRESULT TPanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,11 +1,11 @@
 #pragma once
-// A plain container: button-face background, optionally a raised or lowered one-pixel bevel.
+// A plain container: button-face background, optionally a raised or lowered one-pixel bevel (drawn
+// by PaintPanel).
 
+#include "widgets/panel_painter.hpp"
 #include "widgets/win32/control.hpp"
 
 namespace tips::widgets {
-
-enum class TPanelBevel { bvNone, bvLowered, bvRaised };
 
 class TPanel : public TWinControl {
 public:

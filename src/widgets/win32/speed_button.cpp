@@ -3,10 +3,10 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <vector>
 
+#include "platform/win32/gdi_canvas.hpp"
 #include "platform/win32/gdi_object.hpp"
+#include "widgets/speed_button_painter.hpp"
 
 namespace tips::widgets {
 
@@ -20,9 +20,16 @@ void EnsureTooltipClass() {
     (void)registered;
 }
 
-// A pixel of a 32-bit top-down DIB: blue in the low byte.
-std::uint32_t DibPixel(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    return static_cast<std::uint32_t>(b) | static_cast<std::uint32_t>(g) << 8 | static_cast<std::uint32_t>(r) << 16;
+// The glyph as a canvas draws it.
+platform::TBitmap CanvasBitmap(const skin::Image& image) {
+    platform::TBitmap bitmap("glyph", image.Width(), image.Height());
+    for (int y = 0; y < image.Height(); ++y) {
+        for (int x = 0; x < image.Width(); ++x) {
+            const skin::Rgb c = image.At(x, y);
+            bitmap.Set(x, y, platform::RgbColor(c.r, c.g, c.b));
+        }
+    }
+    return bitmap;
 }
 
 }  // namespace
@@ -33,6 +40,7 @@ TSpeedButton::~TSpeedButton() { DestroyTooltip(); }
 
 void TSpeedButton::SetGlyph(const skin::Image& glyph) {
     glyph_ = glyph;
+    bitmap_ = CanvasBitmap(glyph);
     Changed();
 }
 
@@ -150,46 +158,9 @@ LRESULT TSpeedButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void TSpeedButton::Paint(HDC dc) const {
     RECT client{};
     GetClientRect(Handle(), &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    switch (state_.Look()) {
-        case TButtonLook::blRaised: DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT); break;
-        case TButtonLook::blSunken: DrawEdge(dc, &client, BDR_SUNKENOUTER, BF_RECT); break;
-        case TButtonLook::blFlat: break;
-    }
-    PaintGlyph(dc, client);
-}
-
-void TSpeedButton::PaintGlyph(HDC dc, const RECT& client) const {
-    if (glyph_.Empty()) return;
-    const int width = glyph_.Width() / numGlyphs_;
-    const int height = glyph_.Height();
-    if (width <= 0) return;
-    const bool sunken = state_.Look() == TButtonLook::blSunken;
-    const int index = GlyphImageIndex(numGlyphs_, IsWindowEnabled(Handle()) != FALSE, sunken);
-    const platform::TViewRect place = GlyphPlacement({client.right - client.left, client.bottom - client.top},
-                                                     {width, height}, sunken);
-
-    // The image with its transparent pixels in the button's face colour.
-    const skin::Rgb transparent = glyph_.At(0, height - 1);
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    const std::uint32_t facePixel = DibPixel(GetRValue(face), GetGValue(face), GetBValue(face));
-    std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const skin::Rgb c = glyph_.At(index * width + x, y);
-            pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] =
-                c == transparent ? facePixel : DibPixel(c.r, c.g, c.b);
-        }
-    }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc, place.Left, place.Top, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
-                      static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    platform::TGdiCanvas canvas(dc);
+    PaintSpeedButton(canvas, {client.right - client.left, client.bottom - client.top},
+                     {state_.Look(), IsWindowEnabled(Handle()) != FALSE, &bitmap_, numGlyphs_});
 }
 
 void TSpeedButton::UpdateTooltip() {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/bitmap.hpp"
 #include "skin/bitmap.hpp"
 #include "widgets/speed_button_state.hpp"
 #include "widgets/win32/control.hpp"
@@ -47,11 +48,11 @@ private:
     bool PointInside(LPARAM lParam) const;
     void Changed();   // repaint when the look may have changed
     void Paint(HDC dc) const;
-    void PaintGlyph(HDC dc, const RECT& client) const;
     void UpdateTooltip();
     void DestroyTooltip();
 
     skin::Image glyph_;
+    platform::TBitmap bitmap_;  // the glyph as the canvas takes it
     int numGlyphs_ = 1;
     std::string hint_;
     bool showHint_ = true;

@@ -445,7 +445,7 @@ TEST(DBGridWindow, MarksTheCurrentRowByTheTablesState) {
 TEST(DBGridWindow, TitlesUseMSSansSerifOfEightPointAndRowsTheFontsHeight) {
     TOwnedWindow<TGridForm> form(kTips);
     LOGFONTA title{};
-    ASSERT_TRUE(GetObjectA(form.grid.TitleFont(), sizeof title, &title));
+    ASSERT_TRUE(GetObjectA(form.grid.TitleFont().Handle(), sizeof title, &title));
     EXPECT_STREQ(title.lfFaceName, "MS Sans Serif");
     EXPECT_EQ(title.lfHeight, -11);
     const HDC dc = GetDC(form.grid.Handle());
