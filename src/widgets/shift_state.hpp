@@ -1,9 +1,10 @@
 #pragma once
-// The modifier keys held with a key or a mouse button.
+// The modifier keys held with a key or a mouse button: the base library's set.
+
+#include "base/shortcut.hpp"
 
 namespace tips::widgets {
 
-enum TShiftKind : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4 };
-using TShiftState = unsigned;
+using namespace base::keyboard;
 
 }  // namespace tips::widgets

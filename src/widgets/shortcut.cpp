@@ -7,14 +7,14 @@ namespace tips::widgets {
 namespace {
 
 // Names of the non-character keys a shortcut can use, as a Spanish keyboard labels them.
-std::string KeyName(unsigned key) {
-    if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, static_cast<char>(key));
-    if (key >= 0x70 && key <= 0x87) return "F" + std::to_string(key - 0x6F);
-    static constexpr std::array<std::pair<unsigned, const char*>, 16> kNames{{
-        {0x08, "Retroceso"}, {0x09, "Tab"}, {0x0D, "Entrar"}, {0x1B, "Esc"},
-        {0x20, "Barra espaciadora"}, {0x21, "Re P\xE1g"}, {0x22, "Av P\xE1g"}, {0x23, "Fin"},
-        {0x24, "Inicio"}, {0x25, "Izquierda"}, {0x26, "Arriba"}, {0x27, "Derecha"},
-        {0x28, "Abajo"}, {0x2D, "Insert"}, {0x2E, "Supr"}, {0x13, "Pausa"},
+std::string KeyName(TVirtualKey key) {
+    if ((key >= vk0 && key <= vk0 + 9) || (key >= vkA && key < vkA + 26)) return std::string(1, static_cast<char>(key));
+    if (key >= vkF1 && key < vkF1 + 24) return "F" + std::to_string(key - vkF1 + 1);
+    static constexpr std::array<std::pair<TVirtualKey, const char*>, 16> kNames{{
+        {vkBack, "Retroceso"}, {vkTab, "Tab"}, {vkReturn, "Entrar"}, {vkEscape, "Esc"},
+        {vkSpace, "Barra espaciadora"}, {vkPrior, "Re P\xE1g"}, {vkNext, "Av P\xE1g"}, {vkEnd, "Fin"},
+        {vkHome, "Inicio"}, {vkLeft, "Izquierda"}, {vkUp, "Arriba"}, {vkRight, "Derecha"},
+        {vkDown, "Abajo"}, {vkInsert, "Insert"}, {vkDelete, "Supr"}, {vkPause, "Pausa"},
     }};
     for (const auto& [code, name] : kNames) {
         if (code == key) return name;
@@ -25,12 +25,13 @@ std::string KeyName(unsigned key) {
 }  // namespace
 
 std::string ShortCutToText(TShortCut shortCut) {
-    const std::string name = KeyName(shortCut & 0xFFu);
+    const std::string name = KeyName(ShortCutKey(shortCut));
     if (name.empty()) return {};
+    // The menu text puts Shift before Ctrl; the editor scripts' text (editor/shortcut.cpp) puts Ctrl first.
     std::string text;
-    if (shortCut & scShift) text += "Shift+";
-    if (shortCut & scCtrl) text += "Ctrl+";
-    if (shortCut & scAlt) text += "Alt+";
+    if (shortCut & kShortCutShift) text += "Shift+";
+    if (shortCut & kShortCutCtrl) text += "Ctrl+";
+    if (shortCut & kShortCutAlt) text += "Alt+";
     return text + name;
 }
 
