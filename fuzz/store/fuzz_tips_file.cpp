@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/collator.hpp"
+#include "byte_collator.hpp"
 #include "store/database_error.hpp"
 #include "store/memory_table.hpp"
 #include "store/tips_fields.hpp"
@@ -19,14 +19,7 @@ namespace {
 
 using tips::store::TMemoryTable;
 
-class TByteCollator : public tips::platform::TCollator {
-public:
-    int Compare(std::string_view a, std::string_view b, bool) const override {
-        a = a.substr(0, a.find('\0'));
-        b = b.substr(0, b.find('\0'));
-        return a.compare(b);
-    }
-};
+using tips::testing::TByteCollator;
 
 using TRows = std::vector<std::vector<std::optional<std::string>>>;
 

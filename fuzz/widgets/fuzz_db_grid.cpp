@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/collator.hpp"
+#include "byte_collator.hpp"
 #include "store/data_source.hpp"
 #include "store/database_error.hpp"
 #include "store/memory_table.hpp"
@@ -21,14 +21,7 @@ namespace {
 using namespace tips::widgets;
 using tips::store::TDataSetState;
 
-class TByteCollator : public tips::platform::TCollator {
-public:
-    int Compare(std::string_view a, std::string_view b, bool) const override {
-        a = a.substr(0, a.find('\0'));
-        b = b.substr(0, b.find('\0'));
-        return a.compare(b);
-    }
-};
+using tips::testing::TByteCollator;
 
 class TInput {
 public:

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "byte_collator.hpp"
 #include "platform/collator.hpp"
 #include "store/data_source.hpp"
 #include "store/field.hpp"
@@ -17,27 +18,7 @@
 
 namespace tips::store::testing {
 
-// Orders by bytes, folding ASCII letters when asked to ignore case. Counts its calls.
-class TByteCollator : public platform::TCollator {
-public:
-    int Compare(std::string_view a, std::string_view b, bool ignoreCase) const override {
-        ++calls;
-        a = a.substr(0, a.find('\0'));
-        b = b.substr(0, b.find('\0'));
-        const auto n = std::min(a.size(), b.size());
-        for (std::size_t i = 0; i < n; ++i) {
-            auto x = static_cast<unsigned char>(a[i]);
-            auto y = static_cast<unsigned char>(b[i]);
-            if (ignoreCase) {
-                if (x >= 'a' && x <= 'z') x = static_cast<unsigned char>(x - 32);
-                if (y >= 'a' && y <= 'z') y = static_cast<unsigned char>(y - 32);
-            }
-            if (x != y) return x < y ? -1 : 1;
-        }
-        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-    }
-    mutable long calls = 0;
-};
+using ::tips::testing::TByteCollator;
 
 struct TTip {
     std::optional<std::string> categoria;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "byte_collator.hpp"
 #include "platform/collator.hpp"
 #include "store/data_source.hpp"
 #include "store/memory_table.hpp"
@@ -15,22 +16,7 @@
 
 namespace tips::widgets::testing {
 
-// Orders by bytes, folding ASCII letters when asked to ignore case.
-class TByteCollator final : public platform::TCollator {
-public:
-    int Compare(std::string_view a, std::string_view b, bool ignoreCase) const override {
-        a = a.substr(0, a.find('\0'));
-        b = b.substr(0, b.find('\0'));
-        const auto fold = [ignoreCase](char c) {
-            auto u = static_cast<unsigned char>(c);
-            return ignoreCase && u >= 'a' && u <= 'z' ? static_cast<unsigned char>(u - 32) : u;
-        };
-        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
-            if (fold(a[i]) != fold(b[i])) return fold(a[i]) < fold(b[i]) ? -1 : 1;
-        }
-        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-    }
-};
+using ::tips::testing::TByteCollator;
 
 struct TGridTip {
     std::optional<std::string> categoria;
