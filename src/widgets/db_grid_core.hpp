@@ -19,7 +19,7 @@
 #include "widgets/db_grid_keys.hpp"
 #include "widgets/db_grid_options.hpp"
 #include "widgets/db_grid_rows.hpp"
-#include "widgets/shift_state.hpp"
+#include "widgets/shortcut.hpp"
 
 namespace tips::store {
 class TField;

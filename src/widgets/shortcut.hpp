@@ -1,6 +1,7 @@
 #pragma once
-// The text a menu shows for a keyboard shortcut. The shortcut values themselves (the virtual-key code
-// in the low byte plus 0x2000 for Shift, 0x4000 for Ctrl and 0x8000 for Alt) are the base library's.
+// Keys, modifier sets and shortcut values in the widgets (the base library's: the virtual-key code in
+// the low byte plus 0x2000 for Shift, 0x4000 for Ctrl and 0x8000 for Alt), and the text a menu shows
+// for a shortcut.
 
 #include <string>
 

@@ -14,6 +14,8 @@
 namespace tips::app {
 namespace {
 
+using widgets::ShortCut;
+using widgets::ssCtrl;
 using widgets::TMenuItem;
 using widgets::TShortCut;
 
@@ -30,10 +32,11 @@ std::vector<TMenuItem> MainMenuItems() {
     return {
         Menu("Archivo1", "&Archivo", {Item("Nuevo1", "&Nuevo"), Item("Imprimir1", "&Imprimir"), Item("Salir1", "&Salir")}),
         Menu("Edicin1", kMenuEdicion,
-             {Item("Cortar1", "Cortar", 16472), Item("Copiar1", "Copiar", 16451), Item("Pegar1", "Pegar", 16470),
-              Item("N2", "-"), Item("PegarTodo1", "Seleccionar Todo", 16449), Item("N3", "-"),
-              Item("Borrar1", "Borrar", 16430), Item("N4", "-"), Item("Deshacer2", "Deshacer", 16474),
-              Item("Rehacer2", "Rehacer")}),
+             {Item("Cortar1", "Cortar", ShortCut('X', ssCtrl)), Item("Copiar1", "Copiar", ShortCut('C', ssCtrl)),
+              Item("Pegar1", "Pegar", ShortCut('V', ssCtrl)), Item("N2", "-"),
+              Item("PegarTodo1", "Seleccionar Todo", ShortCut('A', ssCtrl)), Item("N3", "-"),
+              Item("Borrar1", "Borrar", ShortCut(widgets::vkDelete, ssCtrl)), Item("N4", "-"),
+              Item("Deshacer2", "Deshacer", ShortCut('Z', ssCtrl)), Item("Rehacer2", "Rehacer")}),
         Menu("Ayuda1", "Ayuda", {Item("Acercade1", "Acerca de ..")}),
     };
 }

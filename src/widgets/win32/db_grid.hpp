@@ -12,7 +12,7 @@
 
 #include "platform/win32/gdi_font.hpp"
 #include "widgets/db_grid_core.hpp"
-#include "widgets/shift_state.hpp"
+#include "widgets/shortcut.hpp"
 #include "widgets/win32/control.hpp"
 #include "widgets/win32/db_grid_cell_edit.hpp"
 #include "widgets/win32/window_services.hpp"

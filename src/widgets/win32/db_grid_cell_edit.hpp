@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "widgets/shift_state.hpp"
+#include "widgets/shortcut.hpp"
 #include "widgets/win32/window.hpp"
 
 namespace tips::widgets {
