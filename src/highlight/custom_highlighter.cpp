@@ -1,18 +1,20 @@
 #include "highlight/custom_highlighter.hpp"
 
 #include <algorithm>
-#include <cctype>
+
+#include "base/text_case.hpp"
 
 namespace tips::highlight {
 
 namespace {
 
-// The attribute table orders and matches names without regard to case.
+// The attribute table orders and matches names without regard to case. Attribute names are ASCII
+// words, so the ASCII case rule applies.
 int CompareNames(const std::string& a, const std::string& b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
-        const int x = std::tolower(static_cast<unsigned char>(a[i]));
-        const int y = std::tolower(static_cast<unsigned char>(b[i]));
+        const int x = static_cast<unsigned char>(base::LowerCharAscii(a[i]));
+        const int y = static_cast<unsigned char>(base::LowerCharAscii(b[i]));
         if (x != y) return x < y ? -1 : 1;
     }
     if (a.size() == b.size()) return 0;
