@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <span>
 
+#include "base/byte_order.hpp"
 #include "skin/lzhuf_decoder.hpp"
 #include "skin/skin_error.hpp"
 
@@ -14,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const auto decoded = tips::skin::DecodeSkinFile(std::span<const std::uint8_t>(data, size));
         if (size < 4) std::abort();
-        const std::uint32_t stated = data[0] | (data[1] << 8) | (data[2] << 16) | (std::uint32_t{data[3]} << 24);
+        const std::uint32_t stated = tips::base::LoadLittle<std::uint32_t>(data);
         if (decoded.size() != stated) std::abort();
     } catch (const tips::skin::ESkinFormatError&) {
     }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "base/byte_order.hpp"
 #include "skin/bitmap.hpp"
 #include "skin/lzhuf_encoder.hpp"
 #include "skin/skin_archive.hpp"
@@ -26,7 +27,7 @@ Bytes MakeSkinFile(std::string_view ini, std::uint32_t version = kSkinArchiveVer
     const std::vector<SkinArchiveFile> files = {{"frame-top.bmp", WriteBitmap(Image(12, 4, Rgb{1, 2, 3}))},
                                                 {"test.ini", TextBytes(ini)}};
     Bytes archive = WriteSkinArchive(files);
-    for (int i = 0; i < 4; ++i) archive[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(version >> (8 * i));
+    tips::base::StoreLittle(archive.data(), version);
     return EncodeSkinFile(archive);
 }
 
