@@ -51,11 +51,22 @@ void TCustomCodeEdit::ClearUndo() { history_.ClearUndo(); }
 void TCustomCodeEdit::Undo() {
     if (readOnly_) return;
     history_.Undo(Has(eoGroupUndo), [this](const TCodeEditUndoItem& item) { UndoOneChange(item); });
+    ClampSelectionToMode();
 }
 
 void TCustomCodeEdit::Redo() {
     if (readOnly_) return;
     history_.Redo(Has(eoGroupUndo), [this](const TCodeEditUndoItem& item) { RedoOneChange(item); });
+    ClampSelectionToMode();
+}
+
+// A record replays in its own selection mode, and the selection it leaves (a column block put
+// back) may reach past line ends. Read in the editor's mode again, a normal selection stops at
+// them, as after a mode switch: a deletion of it would record its start in virtual space, and its
+// undo would put the text back after blanks that were never there.
+void TCustomCodeEdit::ClampSelectionToMode() {
+    selAnchor_ = ClampForSelection(selAnchor_);
+    selExtent_ = ClampForSelection(selExtent_);
 }
 
 void TCustomCodeEdit::UndoOneChange(const TCodeEditUndoItem& item) {

@@ -355,6 +355,7 @@ private:
     void UndoOneChange(const TCodeEditUndoItem& item);
     void RedoOneChange(const TCodeEditUndoItem& item);
     void PadLineForReplay(TPoint start);
+    void ClampSelectionToMode();
     void Record(TCodeEditUndoKind kind, TPoint start, TPoint end, const std::string& text, TCodeSelectionMode mode) {
         undo_.RecordChange(kind, start, end, text, mode);
     }
