@@ -302,11 +302,16 @@ int TCustomCodeEdit::InsertTextForReplace(TCodeSelectionMode mode, const std::st
             break;
         }
         case smLine: {
-            int y = caretY_;
-            for (int k = 0; k < breaks; ++k) {
-                lines_->Insert(std::min(y - 1, lines_->Count()), parts[static_cast<std::size_t>(k)]);
-                ++y;
+            // The whole lines go in before the caret line as one block: inserted one by one,
+            // each would move every later line again. They are stored like every other line:
+            // kept untrimmed, their blanks would not come back when a redo puts the paste in
+            // again as a stream, which is how its record replays it.
+            const int at = std::min(caretY_ - 1, lines_->Count());
+            if (breaks > 0) {
+                lines_->InsertEmptyLines(at, breaks);
+                for (int k = 0; k < breaks; ++k) lines_->Put(at + k, TrimTrailing(parts[static_cast<std::size_t>(k)]));
             }
+            const int y = caretY_ + breaks;
             const std::string& last = parts.back();
             if (y <= lines_->Count()) {
                 StoreLine(y, last + LineText(y));
