@@ -1,8 +1,13 @@
 // tipstool edit: runs an editor script against a fresh editor with the Visual Basic highlighter,
 // an in-memory window of fixed 8 x 16 pixel cells and an in-memory clipboard, and prints the
-// editor's state as JSON on each `dump`.
+// editor's state as JSON on each `dump`, and what the painter draws on each `paint`.
+//
+// Text is measured on a recording screen whose fixed-pitch fonts have 8 x 16 cells in every style
+// (the window's cell), and whose other fonts (the gutter's) measure by the recording canvas's rule.
 
+#include <algorithm>
 #include <charconv>
+#include <memory>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -15,13 +20,19 @@
 
 #include "command_registry.hpp"
 #include "editor/clipboard_transfer.hpp"
+#include "editor/code_edit_painter.hpp"
 #include "editor/custom_code_edit.hpp"
 #include "editor/key_press.hpp"
 #include "editor/main_window_keys.hpp"
 #include "editor/memory_clipboard.hpp"
 #include "highlight/vb_highlighter.hpp"
+#include "highlight/vb_highlighter_form.hpp"
 #include "json_text.hpp"
+#include "platform/canvas_calls.hpp"
+#include "platform/image_list.hpp"
 #include "platform/memory_view_port.hpp"
+#include "platform/recording_canvas.hpp"
+#include "platform/screen_canvas.hpp"
 
 namespace {
 
@@ -30,6 +41,29 @@ using json = nlohmann::ordered_json;
 
 constexpr int kCellWidth = 8;
 constexpr int kCellHeight = 16;
+
+tips::platform::TTextMetrics ScriptFontMetrics(const tips::platform::TFontDescription& font) {
+    if (font.Pitch != tips::platform::TFontPitch::fpFixed) return tips::platform::TRecordingCanvas::DefaultMetrics(font);
+    tips::platform::TTextMetrics metrics;
+    metrics.Height = kCellHeight;
+    metrics.Ascent = kCellHeight * 4 / 5;
+    metrics.Descent = kCellHeight - metrics.Ascent;
+    metrics.AverageCharWidth = kCellWidth;
+    metrics.MaxCharWidth = kCellWidth;
+    return metrics;
+}
+
+// Installed for the run of one script: the editor measures its fonts on it from construction on.
+class TScriptScreen {
+public:
+    TScriptScreen() { tips::platform::SetScreenCanvasPort(&port_); }
+    ~TScriptScreen() { tips::platform::SetScreenCanvasPort(nullptr); }
+    TScriptScreen(const TScriptScreen&) = delete;
+    TScriptScreen& operator=(const TScriptScreen&) = delete;
+
+private:
+    tips::platform::TRecordingScreenCanvasPort port_{ScriptFontMetrics};
+};
 
 // A script line cut into words; double-quoted words are decoded (C escapes).
 struct ScriptLine {
@@ -105,6 +139,19 @@ std::optional<int> ParseInt(std::string_view text) {
     return value;
 }
 
+// A colour as a TColor number, decimal or 0x hexadecimal.
+std::optional<tips::platform::TColor> ParseColor(std::string_view text) {
+    int base = 10;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        text.remove_prefix(2);
+        base = 16;
+    }
+    std::uint32_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
 std::optional<bool> ParseBool(std::string_view text) {
     if (text == "true" || text == "1") return true;
     if (text == "false" || text == "0") return false;
@@ -128,6 +175,62 @@ const char* ModeName(TCodeSelectionMode mode) {
 }
 
 json Point(TPoint p) { return json::array({p.X, p.Y}); }
+
+json Rect(const tips::platform::TViewRect& r) { return json::array({r.Left, r.Top, r.Right, r.Bottom}); }
+
+json StyleNames(tips::platform::TFontStyles style) {
+    using namespace tips::platform;
+    json names = json::array();
+    if (style.Contains(fsBold)) names.push_back("fsBold");
+    if (style.Contains(fsItalic)) names.push_back("fsItalic");
+    if (style.Contains(fsUnderline)) names.push_back("fsUnderline");
+    if (style.Contains(fsStrikeOut)) names.push_back("fsStrikeOut");
+    return names;
+}
+
+// One drawing call; saving and restoring the canvas state are left out (they draw nothing).
+std::optional<json> CallJson(const tips::platform::TCanvasCall& call) {
+    using namespace tips::platform;
+    if (const auto* fill = std::get_if<TFillCall>(&call)) return json{{"fill", Rect(fill->Rect)}, {"color", fill->Color}};
+    if (const auto* line = std::get_if<TLineCall>(&call)) {
+        return json{{"line", json::array({line->From.X, line->From.Y, line->To.X, line->To.Y})}, {"color", line->Color}};
+    }
+    if (const auto* bitmap = std::get_if<TBitmapCall>(&call)) {
+        return json{{"bitmap", bitmap->Name}, {"source", Rect(bitmap->Source)}, {"dest", Rect(bitmap->Dest)}};
+    }
+    if (const auto* text = std::get_if<TTextCall>(&call)) {
+        json out{{"text", tipstool::cp1252ToUtf8(text->Text)},
+                 {"x", text->At.X},
+                 {"y", text->At.Y},
+                 {"font", text->Font.Face},
+                 {"style", StyleNames(text->Font.Style)},
+                 {"fg", text->Foreground},
+                 {"bg", text->Background},
+                 {"advances", text->Advances}};
+        if (text->Box) {
+            out["box"] = Rect(text->Box->Rect);
+            out["opaque"] = text->Box->Opaque;
+            out["clipped"] = text->Box->Clipped;
+        }
+        return out;
+    }
+    if (std::holds_alternative<TSaveStateCall>(call) || std::holds_alternative<TRestoreStateCall>(call)) return std::nullopt;
+    return json{{std::string(CallName(call)), Describe(call)}};
+}
+
+// The bookmark image list a script may give the editor: `count` images of 16 x 16 pixels.
+class ScriptImages final : public tips::platform::TImageList {
+public:
+    explicit ScriptImages(int count) : bitmap_("BookmarkImages", 16 * std::max(count, 1), 16), count_(count) {}
+    int Count() const override { return count_; }
+    void Draw(tips::platform::TCanvas& canvas, int index, tips::platform::TViewPoint at) const override {
+        canvas.DrawBitmap(bitmap_, {index * 16, 0, index * 16 + 16, 16}, at);
+    }
+
+private:
+    tips::platform::TBitmap bitmap_;
+    int count_;
+};
 
 // One member per line, each value compact, so that expected dumps read and diff line by line.
 void PrintDump(const json& dump) {
@@ -225,6 +328,54 @@ public:
             PrintDump(Dump());
             return true;
         }
+        if (verb == "paint" && (w.size() == 1 || w.size() == 5)) return Paint(w);
+        if (verb == "focus" && w.size() == 2) {
+            const auto flag = ParseBool(w[1]);
+            if (!flag) return false;
+            view_.SetFocus(*flag);
+            if (*flag) {
+                editor_.FocusReceived();
+            } else {
+                editor_.FocusLost();
+            }
+            return true;
+        }
+        if (verb == "lines" && w.size() == 2) {
+            const auto count = ParseInt(w[1]);
+            if (!count || *count < 0) return false;
+            std::string text;
+            for (int i = 1; i <= *count; ++i) text += "Line" + std::to_string(i) + "\r\n";
+            std::istringstream stream(text);
+            editor_.Lines().LoadFromStream(stream);
+            editor_.ClearUndo();
+            editor_.SetModified(false);
+            return true;
+        }
+        if (verb == "highlighter" && w.size() == 2) {
+            if (w[1] == "none") {
+                editor_.SetHighlighter(nullptr);
+            } else if (w[1] == "vb") {
+                editor_.SetHighlighter(&highlighter_);
+            } else if (w[1] == "main") {
+                tips::highlight::ConfigureVBHighlighter1(highlighter_);
+                editor_.SetHighlighter(&highlighter_);
+            } else {
+                return false;
+            }
+            return true;
+        }
+        if (verb == "codigo" && w.size() == 1) {
+            ApplyCodigo();
+            return true;
+        }
+        if (verb == "mark" && w.size() >= 3) return AddMark(w);
+        if (verb == "images" && w.size() == 2) {
+            const auto count = ParseInt(w[1]);
+            if (!count || *count < 0) return false;
+            images_ = std::make_unique<ScriptImages>(*count);
+            editor_.BookMarkOptions().SetBookmarkImages(images_.get());
+            return true;
+        }
         return false;
     }
 
@@ -241,7 +392,130 @@ private:
         return true;
     }
 
+    // `paint` paints the whole client area, `paint X Y W H` that rectangle, and prints the calls.
+    bool Paint(const std::vector<std::string>& w) {
+        const auto client = view_.ClientSize();
+        tips::platform::TViewRect clip{0, 0, client.Width, client.Height};
+        if (w.size() == 5) {
+            const auto x = ParseInt(w[1]);
+            const auto y = ParseInt(w[2]);
+            const auto width = ParseInt(w[3]);
+            const auto height = ParseInt(w[4]);
+            if (!x || !y || !width || !height) return false;
+            clip = {*x, *y, *x + *width, *y + *height};
+        }
+        tips::platform::TRecordingCanvas canvas;
+        canvas.SetMetricsRule(ScriptFontMetrics);
+        painter_.Paint(canvas, clip);
+        std::cout << "{\n  \"paint\": " << Rect(clip).dump() << ",\n  \"calls\": [";
+        bool first = true;
+        for (const auto& call : canvas.Calls()) {
+            const auto item = CallJson(call);
+            if (!item) continue;
+            std::cout << (first ? "\n    " : ",\n    ") << item->dump();
+            first = false;
+        }
+        std::cout << (first ? "]\n}\n" : "\n  ]\n}\n");
+        return true;
+    }
+
+    // The main window's Codigo: its font, its gutter and VBHighlighter1's colours.
+    void ApplyCodigo() {
+        using namespace tips::platform;
+        editor_.SetFont({{"Courier New", -13, fsBold, kDefaultCharSet, TFontPitch::fpFixed}, clBlack});
+        TCodeGutter& gutter = editor_.Gutter();
+        gutter.SetAutoSize(true);
+        gutter.SetShowLineNumbers(true);
+        gutter.SetWidth(20);
+        gutter.SetFont({{"Arial", -13, {}, kAnsiCharSet, TFontPitch::fpDefault}, clWindowText});
+        tips::highlight::ConfigureVBHighlighter1(highlighter_);
+        editor_.SetHighlighter(&highlighter_);
+    }
+
+    // mark LINE IMAGE [internal] [hidden] [bookmark=N]: a plain mark (or a mark numbered as a bookmark).
+    bool AddMark(const std::vector<std::string>& w) {
+        const auto line = ParseInt(w[1]);
+        const auto image = ParseInt(w[2]);
+        if (!line || !image) return false;
+        auto mark = std::make_unique<TCodeEditMark>();
+        mark->SetLine(*line);
+        mark->SetImageIndex(*image);
+        mark->SetVisible(true);
+        for (std::size_t i = 3; i < w.size(); ++i) {
+            if (w[i] == "internal") {
+                mark->SetInternalImage(true);
+            } else if (w[i] == "hidden") {
+                mark->SetVisible(false);
+            } else if (w[i].rfind("bookmark=", 0) == 0) {
+                const auto number = ParseInt(std::string_view(w[i]).substr(9));
+                if (!number) return false;
+                mark->SetBookmarkNumber(*number);
+            } else {
+                return false;
+            }
+        }
+        editor_.MarkList().Add(std::move(mark));
+        return true;
+    }
+
+    static bool IsFlagProperty(const std::string& name) {
+        static const char* const kFlags[] = {"HideSelection", "Gutter.AutoSize", "Gutter.ShowLineNumbers",
+                                             "Gutter.LeadingZeros", "Gutter.ZeroStart", "Gutter.UseFontStyle",
+                                             "Gutter.Visible", "BookMarkOptions.DrawBookmarksFirst",
+                                             "BookMarkOptions.GlyphsVisible", "Highlighter.Enabled"};
+        return std::find(std::begin(kFlags), std::end(kFlags), name) != std::end(kFlags);
+    }
+
+    bool SetPaintProperty(const std::string& name, const std::string& value) {
+        TCodeGutter& gutter = editor_.Gutter();
+        TCodeBookMarkOpt& marks = editor_.BookMarkOptions();
+        if (name == "Color" || name == "RightEdgeColor" || name == "Gutter.Color" || name == "SelectedColor.Background" ||
+            name == "SelectedColor.Foreground" || name == "Font.Color") {
+            const auto color = ParseColor(value);
+            if (!color) return false;
+            if (name == "Color") editor_.SetColor(*color);
+            if (name == "RightEdgeColor") editor_.SetRightEdgeColor(*color);
+            if (name == "Gutter.Color") gutter.SetColor(*color);
+            if (name == "SelectedColor.Background") editor_.SelectedColor().SetBackground(*color);
+            if (name == "SelectedColor.Foreground") editor_.SelectedColor().SetForeground(*color);
+            if (name == "Font.Color") {
+                TCodeEditFont font = editor_.Font();
+                font.Color = *color;
+                editor_.SetFont(font);
+            }
+            return true;
+        }
+        if (const auto flag = ParseBool(value); flag && IsFlagProperty(name)) {
+            if (name == "HideSelection") editor_.SetHideSelection(*flag);
+            else if (name == "Gutter.AutoSize") gutter.SetAutoSize(*flag);
+            else if (name == "Gutter.ShowLineNumbers") gutter.SetShowLineNumbers(*flag);
+            else if (name == "Gutter.LeadingZeros") gutter.SetLeadingZeros(*flag);
+            else if (name == "Gutter.ZeroStart") gutter.SetZeroStart(*flag);
+            else if (name == "Gutter.UseFontStyle") gutter.SetUseFontStyle(*flag);
+            else if (name == "Gutter.Visible") gutter.SetVisible(*flag);
+            else if (name == "BookMarkOptions.DrawBookmarksFirst") marks.SetDrawBookmarksFirst(*flag);
+            else if (name == "BookMarkOptions.GlyphsVisible") marks.SetGlyphsVisible(*flag);
+            else if (name == "Highlighter.Enabled") highlighter_.SetEnabled(*flag);
+            else return false;
+            return true;
+        }
+        const auto number = ParseInt(value);
+        if (!number) return false;
+        if (name == "ExtraLineSpacing") editor_.SetExtraLineSpacing(*number);
+        else if (name == "Gutter.DigitCount") gutter.SetDigitCount(*number);
+        else if (name == "Gutter.Width") gutter.SetWidth(*number);
+        else if (name == "Gutter.LeftOffset") gutter.SetLeftOffset(*number);
+        else if (name == "Gutter.RightOffset") gutter.SetRightOffset(*number);
+        else if (name == "BookMarkOptions.LeftMargin") marks.SetLeftMargin(*number);
+        else if (name == "BookMarkOptions.Xoffset") marks.SetXoffset(*number);
+        else if (name == "FirstVisibleLine") editor_.SetFirstVisibleLine(*number);
+        else if (name == "FirstVisibleColumn") editor_.SetFirstVisibleColumn(*number);
+        else return false;
+        return true;
+    }
+
     bool SetProperty(const std::string& name, const std::string& value) {
+        if (SetPaintProperty(name, value)) return true;
         if (name == "InsertMode" || name == "ReadOnly" || name == "WantTabs") {
             const auto flag = ParseBool(value);
             if (!flag) return false;
@@ -300,10 +574,13 @@ private:
         return {{"text", tipstool::cp1252ToUtf8(text->substr(0, text->find('\0')))}, {"mode", mode}};
     }
 
+    TScriptScreen screen_;  // first: the editor measures on it from its construction
     tips::highlight::TVBHighlighter highlighter_;
     tips::platform::TMemoryViewPort view_;
     TMemoryClipboard clipboard_;
+    std::unique_ptr<ScriptImages> images_;
     TCustomCodeEdit editor_;
+    TCodeEditPainter painter_{editor_};
     TCodeStatusChanges status_ = 0;
 };
 

@@ -62,7 +62,7 @@ void TCustomCodeEdit::HighlighterDestroyed(highlight::TCodeCustomHighlighter& se
 bool TCustomCodeEdit::IsIdentChar(unsigned char c) const { return identChars_.test(c); }
 
 platform::TFontStyles TCustomCodeEdit::UsedFontStyles() const {
-    if (highlighter_ == nullptr) return fontStyle_;
+    if (highlighter_ == nullptr) return font_.Description.Style;
     platform::TFontStyles styles;
     for (int i = 0; i < highlighter_->AttributeCount(); ++i) {
         if (const auto* attribute = highlighter_->AttributeAt(i)) styles = styles | attribute->Style();

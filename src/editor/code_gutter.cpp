@@ -51,6 +51,7 @@ void TCodeGutter::Assign(const TCodeGutter& source) {
     width_ = source.width_;
     zeroStart_ = source.zeroStart_;
     displayedDigits_ = source.displayedDigits_;
+    font_ = source.font_;
     Changed();
 }
 

@@ -1,12 +1,13 @@
 #pragma once
-// The editor's gutter as far as geometry goes: whether it shows line numbers, how many digit
-// positions they take, and the pixel width that follows from that. The editor owns one, reacts to
+// The editor's gutter: whether it shows line numbers, how many digit positions they take, the
+// pixel width that follows from that, and the colours and font the painter draws it in. The editor owns one, reacts to
 // its changes by resizing the text area, and asks it for the text of each line number.
 
 #include <cstdint>
 #include <functional>
 #include <string>
 
+#include "editor/code_edit_font.hpp"
 #include "platform/color.hpp"
 
 namespace tips::editor {
@@ -44,6 +45,10 @@ public:
     bool ZeroStart() const { return zeroStart_; }
     void SetZeroStart(bool value) { Set(zeroStart_, value); }
 
+    // The line numbers' font and colour (used when UseFontStyle is on).
+    const TCodeEditFont& Font() const { return font_; }
+    void SetFont(const TCodeEditFont& value) { Set(font_, value); }
+
     // Digit positions the numbers take now.
     int DisplayedDigitCount() const { return displayedDigits_; }
     // Widens or narrows the numbers to the digits of the last line number when the gutter sizes
@@ -80,6 +85,7 @@ private:
     int width_ = 30;
     bool zeroStart_ = false;
     int displayedDigits_ = 4;
+    TCodeEditFont font_ = DefaultGutterFont();
     std::function<void()> onChange_;
 };
 

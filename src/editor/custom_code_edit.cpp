@@ -26,6 +26,8 @@ TCustomCodeEdit::TCustomCodeEdit() : lines_(std::make_unique<TCodeEditStringList
     gutter_.SetOnChange([this] { ApplyGutterChange(); });
     gutterExtent_ = gutter_.Width();
     textOriginX_ = gutterExtent_ + 2;
+    drawer_ = std::make_unique<TTextDrawer>(platform::fsBold, font_.Description);
+    selectedColor_.SetOnChange([this] { RepaintAll(); });
 }
 
 TCustomCodeEdit::~TCustomCodeEdit() {

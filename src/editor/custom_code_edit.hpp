@@ -14,6 +14,8 @@
 //   code_edit_commands.cpp     key-down and character translation, RunCommand, PerformCommand
 //   code_edit_clipboard.cpp    copy, cut and paste
 //   code_edit_marks.cpp        bookmarks
+//   code_edit_paint_properties.cpp  font, colours, the text drawer and the cell it measures
+// The painter (code_edit_painter.hpp) draws the editor from these.
 
 #include <array>
 #include <bitset>
@@ -24,7 +26,9 @@
 #include <variant>
 #include <vector>
 
+#include "editor/code_edit_font.hpp"
 #include "editor/code_gutter.hpp"
+#include "editor/code_internal_image.hpp"
 #include "editor/editor_commands.hpp"
 #include "editor/editor_options.hpp"
 #include "editor/editor_types.hpp"
@@ -32,6 +36,7 @@
 #include "editor/line_buffer.hpp"
 #include "editor/bookmarks.hpp"
 #include "editor/marks.hpp"
+#include "editor/text_drawer.hpp"
 #include "editor/undo_history.hpp"
 #include "platform/clipboard.hpp"
 #include "platform/color.hpp"
@@ -53,6 +58,13 @@ using TNotifyEvent = std::function<void(TCustomCodeEdit& sender)>;
 using TStatusChangeEvent = std::function<void(TCustomCodeEdit& sender, TCodeStatusChanges changes)>;
 using TProcessCommandEvent =
     std::function<void(TCustomCodeEdit& sender, TCodeEditorCommand& command, char& ch, const TCommandData& data)>;
+// After every paint, on the canvas painted (its font the editor's, its back colour the editor's Color).
+using TPaintEvent = std::function<void(TCustomCodeEdit& sender, platform::TCanvas& canvas)>;
+enum TTransientType { ttBefore = 0, ttAfter = 1 };
+using TPaintTransient = std::function<void(TCustomCodeEdit& sender, platform::TCanvas& canvas, TTransientType type)>;
+// Asked once per painted line with `fg` and `bg` preset; setting `special` makes the line use them.
+using TSpecialLineColorsEvent =
+    std::function<void(TCustomCodeEdit& sender, int line, bool& special, platform::TColor& fg, platform::TColor& bg)>;
 
 class TCustomCodeEdit : private TCodeEditStringListListener {
 public:
@@ -126,6 +138,33 @@ public:
     void LayoutLoaded();
     bool Modified() const { return history_.Modified(); }
     void SetModified(bool value);
+
+    // --- painting properties (code_edit_paint_properties.cpp) ---
+    // Always a fixed-pitch font: a proportional one only lends its size, style and colour to the
+    // editor's own Courier New.
+    const TCodeEditFont& Font() const { return font_; }
+    void SetFont(const TCodeEditFont& font);
+    platform::TColor Color() const { return color_; }
+    void SetColor(platform::TColor value);
+    TCodeSelectedColor& SelectedColor() { return selectedColor_; }
+    const TCodeSelectedColor& SelectedColor() const { return selectedColor_; }
+    platform::TColor RightEdgeColor() const { return rightEdgeColor_; }
+    void SetRightEdgeColor(platform::TColor value);
+    TPaintEvent OnPaint;
+    TPaintTransient OnPaintTransient;
+    TSpecialLineColorsEvent OnSpecialLineColors;
+    TTextDrawer& TextDrawer() { return *drawer_; }
+    // The cell of the editor's font in `style` as the text drawer measures it (on the screen canvas):
+    // what a window's metrics answer CharacterCell with.
+    platform::TViewSize MeasuredCell(platform::TFontStyles style);
+    // The built-in bookmark glyphs, made when first drawn.
+    const TCodeInternalImage& InternalImage();
+    // The highlighter's whitespace background when there is one, else Color.
+    platform::TColor LineBackground() const;
+    bool IsFocused() const { return Focused(); }
+    bool WindowShown() const { return WindowExists(); }
+    // Hides the caret for a paint; PlaceCaret shows it again.
+    void HideCaretForPaint();
 
     // --- events ---
     TNotifyEvent OnChange;
@@ -271,6 +310,8 @@ public:
     void JumpToBookmark(int number);
     const TCodeEditMark* Bookmark(int number) const { return bookmarks_.Bookmark(number); }
     const TCodeEditMarkList& Marks() const { return marks_; }
+    // For placing plain marks (bookmarks go through PlaceBookmark).
+    TCodeEditMarkList& MarkList() { return marks_; }
     // Fired before a new bookmark is stored; the handler may change the mark or reset it.
     void SetOnPlaceBookmark(TCodeEditBookmarks::PlaceHandler handler) { bookmarks_.SetOnPlaceBookmark(std::move(handler)); }
 
@@ -379,7 +420,6 @@ private:
     platform::TClipboard* clipboard_ = nullptr;
     highlight::TCodeCustomHighlighter* highlighter_ = nullptr;
     std::bitset<256> identChars_;
-    platform::TFontStyles fontStyle_;
 
     // Published state.
     bool insertMode_ = true;
@@ -434,6 +474,14 @@ private:
     TCodeEditMarkList marks_;
     TCodeGutter gutter_;
     TCodeEditBookmarks bookmarks_{marks_};
+
+    // Painting.
+    TCodeEditFont font_ = DefaultCodeEditFont();
+    platform::TColor color_ = platform::clWindow;
+    platform::TColor rightEdgeColor_ = platform::clSilver;
+    TCodeSelectedColor selectedColor_;
+    std::unique_ptr<TTextDrawer> drawer_;
+    std::unique_ptr<TCodeInternalImage> internalImage_;
 };
 
 // Holds one level of the editor's update deferral for a scope.
