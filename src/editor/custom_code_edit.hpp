@@ -303,6 +303,8 @@ public:
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();
+    // Drag and drop is about to put text into this editor (the mouse calls it before the drop edits).
+    virtual void TextDropping() {}
 
     // --- bookmarks (code_edit_marks.cpp) ---
     void PlaceBookmark(int number, int column, int line);
@@ -326,6 +328,7 @@ public:
 
 private:
     friend class TDeferral;
+    friend class TCodeEditMouse;  // drag and drop records its own undo items
 
     // TCodeEditStringListListener
     void OnUpdateBegin() override;
