@@ -214,6 +214,7 @@ std::optional<json> CallJson(const tips::platform::TCanvasCall& call) {
         }
         return out;
     }
+    if (const auto* clip = std::get_if<TIntersectClipCall>(&call)) return json{{"clip", Rect(clip->Rect)}};
     if (std::holds_alternative<TSaveStateCall>(call) || std::holds_alternative<TRestoreStateCall>(call)) return std::nullopt;
     return json{{std::string(CallName(call)), Describe(call)}};
 }
@@ -369,6 +370,7 @@ public:
             return true;
         }
         if (verb == "mark" && w.size() >= 3) return AddMark(w);
+        if (verb == "attribute" && w.size() == 3) return SetAttribute(w[1], w[2]);
         if (verb == "images" && w.size() == 2) {
             const auto count = ParseInt(w[1]);
             if (!count || *count < 0) return false;
@@ -416,6 +418,18 @@ private:
             first = false;
         }
         std::cout << (first ? "]\n}\n" : "\n  ]\n}\n");
+        return true;
+    }
+
+    // attribute PATH VALUE: a stored highlighter property ("KeyAttri.Style 5"; styles as their bit set).
+    bool SetAttribute(const std::string& path, const std::string& value) {
+        const auto number = ParseColor(value);
+        if (!number) return false;
+        try {
+            tips::highlight::ApplyStoredProperties(highlighter_, {{path, static_cast<std::int64_t>(*number)}});
+        } catch (const tips::highlight::EHighlighterPropertyError&) {
+            return false;
+        }
         return true;
     }
 

@@ -80,8 +80,9 @@ void TTextDrawer::DrawPlain(int x, int y, std::string_view text) {
 void TTextDrawer::DrawCells(int x, int y, const platform::TTextBox& box, std::string_view text) {
     if (canvas_ == nullptr) return;
     const std::size_t n = text.size();
-    if (advances_.size() < n) {
-        // The next multiple of the step above n: the array grows in steps and is reused.
+    if (advances_.size() <= n) {
+        // The next multiple of the step above n (so 64 characters need 128 entries): the array grows
+        // in steps and is reused.
         const std::size_t size = (n / kAdvanceStep + 1) * kAdvanceStep;
         advances_.resize(size, CellWidth());
     }
