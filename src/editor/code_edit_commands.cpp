@@ -42,7 +42,10 @@ void TCustomCodeEdit::RunCommand(TCodeEditorCommand command, char ch, const TCom
     } else if (OnProcessCommand) {
         OnProcessCommand(*this, command, ch, data);
     }
-    if (command != ecNone && command < ecUserFirst) PerformCommand(command, ch, data);
+    if (command != ecNone && command < ecUserFirst) {
+        CommandStarting(command, ch);
+        PerformCommand(command, ch, data);
+    }
     if (OnCommandProcessed) OnCommandProcessed(*this, command, ch, data);
 }
 

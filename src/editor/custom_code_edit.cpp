@@ -15,6 +15,7 @@ TCustomCodeEdit::TCustomCodeEdit() : lines_(std::make_unique<TCodeEditStringList
     lines_->SetListener(this);
     lines_->SetTabWidth(tabWidth_);
     history_.SetOnChange([this] {
+        TextChanged();
         if (OnChange) OnChange(*this);
     });
     history_.SetOnModifiedChange([this] { NoteStatusChange(snModified); });
@@ -53,9 +54,11 @@ void TCustomCodeEdit::FocusReceived() {
     RunCommand(ecGotFocus, 0, {});
     CreateCaretShape();
     if (hideSelection_ && HasSelection()) RepaintAll();
+    Entered();
 }
 
 void TCustomCodeEdit::FocusLost() {
+    Leaving();
     RunCommand(ecLostFocus, 0, {});
     if (!Focused() && window_ != nullptr) {
         window_->HideCaret();

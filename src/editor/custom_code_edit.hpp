@@ -326,6 +326,18 @@ public:
     int WordEnd() const;
     TPoint FindBracketPartner() const;
 
+protected:
+    // Hooks for a derived control (the data binding). CommandStarting runs right before the editor
+    // executes a command of the command path, after the OnProcessCommand handlers had their say.
+    // TextChanged runs after every recorded change of the text, before OnChange. Entered runs at the
+    // end of FocusReceived; Leaving at the start of FocusLost, and an exception from it keeps the
+    // focus in the editor (the window takes it back, the caret stays).
+    virtual void CommandStarting(TCodeEditorCommand /*command*/, char /*ch*/) {}
+    virtual void TextChanged() {}
+    virtual void Entered() {}
+    virtual void Leaving() {}
+    platform::TWindowServices* WindowServices() const { return window_; }
+
 private:
     friend class TDeferral;
     friend class TCodeEditMouse;  // drag and drop records its own undo items
