@@ -4,13 +4,31 @@
 
 namespace tips::editor {
 
-void TCodeBookMarkOpt::SetBookmarkImages(const platform::TImageList* images) { Change(bookmarkImages_, images); }
+TCodeBookMarkOpt::~TCodeBookMarkOpt() {
+    if (bookmarkImages_ != nullptr) bookmarkImages_->RemoveObserver(this);
+}
+
+void TCodeBookMarkOpt::Watch(const platform::TImageList* images) {
+    if (images == bookmarkImages_) return;
+    if (bookmarkImages_ != nullptr) bookmarkImages_->RemoveObserver(this);
+    if (images != nullptr) images->AddObserver(this);
+}
+
+void TCodeBookMarkOpt::SetBookmarkImages(const platform::TImageList* images) {
+    Watch(images);
+    Change(bookmarkImages_, images);
+}
+
+void TCodeBookMarkOpt::ImageListDestroyed(const platform::TImageList& list) {
+    if (&list == bookmarkImages_) SetBookmarkImages(nullptr);
+}
 void TCodeBookMarkOpt::SetDrawBookmarksFirst(bool value) { Change(drawBookmarksFirst_, value); }
 void TCodeBookMarkOpt::SetGlyphsVisible(bool value) { Change(glyphsVisible_, value); }
 void TCodeBookMarkOpt::SetLeftMargin(std::int32_t value) { Change(leftMargin_, value); }
 void TCodeBookMarkOpt::SetXoffset(std::int32_t value) { Change(xoffset_, value); }
 
 void TCodeBookMarkOpt::Assign(const TCodeBookMarkOpt& other) {
+    Watch(other.bookmarkImages_);
     bookmarkImages_ = other.bookmarkImages_;
     drawBookmarksFirst_ = other.drawBookmarksFirst_;
     enableKeys_ = other.enableKeys_;

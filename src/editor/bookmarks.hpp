@@ -11,17 +11,21 @@
 #include "editor/editor_types.hpp"
 #include "editor/marks.hpp"
 
-namespace tips::platform {
-class TImageList;  // the window layer's image list, drawn by the gutter
-}
+#include "platform/image_list.hpp"
 
 namespace tips::editor {
 
 inline constexpr int kBookmarkCount = 10;
 
-// The published bookmark options. Changing anything but EnableKeys fires OnChange.
-class TCodeBookMarkOpt {
+// The published bookmark options. Changing anything but EnableKeys fires OnChange. The options
+// watch their image list: when it is destroyed they drop it (and fire OnChange).
+class TCodeBookMarkOpt : private platform::TImageListObserver {
 public:
+    TCodeBookMarkOpt() = default;
+    TCodeBookMarkOpt(const TCodeBookMarkOpt&) = delete;
+    TCodeBookMarkOpt& operator=(const TCodeBookMarkOpt&) = delete;
+    ~TCodeBookMarkOpt();
+
     void SetOnChange(std::function<void()> handler) { onChange_ = std::move(handler); }
 
     const platform::TImageList* BookmarkImages() const { return bookmarkImages_; }
@@ -50,6 +54,9 @@ private:
     void Changed() const {
         if (onChange_) onChange_();
     }
+
+    void ImageListDestroyed(const platform::TImageList& list) override;
+    void Watch(const platform::TImageList* images);
 
     const platform::TImageList* bookmarkImages_ = nullptr;
     bool drawBookmarksFirst_ = true;
