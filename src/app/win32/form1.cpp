@@ -7,6 +7,8 @@
 #include "app/app_texts.hpp"
 #include "app/tips_file_path.hpp"
 #include "app/toolbar_glyphs.hpp"
+#include "editor/main_window_keys.hpp"
+#include "highlight/vb_highlighter_form.hpp"
 #include "skin/embedded_skin.hpp"
 #include "widgets/win32/application.hpp"
 #include "widgets/win32/ext_application.hpp"
@@ -142,10 +144,37 @@ void TForm1::PlaceControls() {
     DBGrid1.AddColumn("Descripcion", 190);
     DBGrid1.OnKeyDown = [this](TDBGrid& sender, WORD& key, TShiftState shift) { DBGrid1KeyDown(sender, key, shift); };
     DBGrid1.OnTitleClick = [this](TDBGrid&, TColumn& column) { DBGrid1TitleClick(column); };
+
+    highlight::ConfigureVBHighlighter1(VBHighlighter1);
+    PlaceCodigo();
+}
+
+void TForm1::PlaceCodigo() {
+    using namespace widgets;
+    using platform::TFontPitch;
+
+    Codigo.Name = "Codigo";
+    Codigo.SetAlign(TAlign::alClient);
+    Codigo.SetTabOrder(0);
+    Codigo.SetTextCursor(LoadCursor(nullptr, IDC_IBEAM));
+    auto& code = Codigo.Core();
+    code.SetFont({{"Courier New", -13, platform::fsBold, platform::kDefaultCharSet, TFontPitch::fpFixed},
+                  platform::clBlack});
+    auto& gutter = code.Gutter();
+    gutter.SetAutoSize(true);
+    gutter.SetShowLineNumbers(true);
+    gutter.SetWidth(20);
+    gutter.SetFont({{"Arial", -13, {}, platform::kAnsiCharSet, TFontPitch::fpDefault}, platform::clWindowText});
+    code.SetHighlighter(&VBHighlighter1);
+    editor::LoadMainWindowKeys(code.Keystrokes());
+    code.SetDataSource(&dsTrucos);
+    code.SetDataField("Truco");
+    code.OnEnter = [this](editor::TCustomCodeEdit& sender) { CodigoEnter(sender); };
 }
 
 void TForm1::LayoutLoaded() {
     TForm::LayoutLoaded();
+    Codigo.Core().LayoutLoaded();
     ExtOneInstance1.LayoutLoaded();
 }
 
@@ -191,13 +220,28 @@ void TForm1::DBGrid1TitleClick(widgets::TColumn& column) {
 }
 
 void TForm1::DBGrid1KeyDown(widgets::TDBGrid& sender, WORD& key, widgets::TShiftState /*shift*/) {
-    // Tab in the title column moves on to the code; the code editor takes the focus once it is there.
-    if (key == VK_TAB && sender.SelectedIndex() == 1) key = 0;
+    // Tab in the title column moves on to the code, Shift or not.
+    if (key != VK_TAB || sender.SelectedIndex() != 1) return;
+    key = 0;
+    Codigo.SetFocus();
+}
+
+void TForm1::CodigoEnter(editor::TCustomCodeEdit& /*sender*/) {
+    // A tip typed in the grid is stored, and moves to its sorted place, before its code is edited.
+    const auto state = dsTrucos.State();
+    if (state == store::TDataSetState::dsEdit || state == store::TDataSetState::dsInsert) tbTrucos.Post();
+}
+
+void TForm1::StorePendingTip() {
+    // What the grid or the code editor holds is written into the tip, which is then stored when
+    // anything changed (and dropped when it is an untouched new row). A failing post keeps the window open.
+    if (tbTrucos.Active()) tbTrucos.CheckBrowseMode();
 }
 
 LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {
         // Closing the main window ends the application; the windows go when the loop has ended.
+        StorePendingTip();
         widgets::Application().Terminate();
         return 0;
     }

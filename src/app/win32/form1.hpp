@@ -5,11 +5,13 @@
 #include <string>
 
 #include "app/tips_file_keeper.hpp"
+#include "highlight/vb_highlighter.hpp"
 #include "platform/collator.hpp"
 #include "skin/skin_source.hpp"
 #include "store/data_source.hpp"
 #include "store/memory_table.hpp"
 #include "store/tips_fields.hpp"
+#include "store/win32/db_code_edit_window.hpp"
 #include "widgets/win32/db_grid.hpp"
 #include "widgets/ext_one_instance.hpp"
 #include "widgets/win32/edit_box.hpp"
@@ -34,6 +36,7 @@ public:
     store::TMemoryTable tbTrucos{"tbTrucos", platform::UserDefaultCollator()};
     const store::TTipsFields tbTrucosFields = store::CreateTipsFields(tbTrucos);
     store::TDataSource dsTrucos{&tbTrucos};
+    highlight::TVBHighlighter VBHighlighter1;
     skin::TSkinSource SkinSource1;
     widgets::TMainMenu MainMenu1;
     widgets::TExtOneInstance ExtOneInstance1;
@@ -51,13 +54,16 @@ public:
     widgets::TRadioGroup radio1{&ExtSplitterPane1};
     widgets::TEdit Edit1{&ExtSplitterPane1};
     widgets::TDBGrid DBGrid1{&ExtSplitterPane1};
-    // ExtSplitterPane2 is where the code editor Codigo goes, filling the pane.
+    // The current tip's code, filling the right pane.
+    store::TDBCodeEdit Codigo{&ExtSplitterPane2};
 
     // Handlers of the browsing controls.
     void Edit1Change(widgets::TEdit& sender);
     void radio1Click(widgets::TRadioGroup& sender);
     void DBGrid1TitleClick(widgets::TColumn& column);
     void DBGrid1KeyDown(widgets::TDBGrid& sender, WORD& key, widgets::TShiftState shift);
+    // Entering the code editor stores a tip still being edited or inserted.
+    void CodigoEnter(editor::TCustomCodeEdit& sender);
 
 protected:
     void LayoutLoaded() override;
@@ -68,6 +74,9 @@ protected:
 
 private:
     void PlaceControls();
+    void PlaceCodigo();
+    // Closing stores what was typed into the current tip and not yet stored.
+    void StorePendingTip();
 
     std::string executablePath_;
     TTipsFileKeeper tipsFile_;
