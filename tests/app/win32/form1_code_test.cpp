@@ -233,6 +233,25 @@ TEST_F(CodeEditor, EscInTheEditorGivesTheStoredCodeBack) {
     EXPECT_EQ(SavedCode("Abrir"), "Open \"a.txt\" For Input As #1\r\nClose #1\r\n");
 }
 
+TEST_F(CodeEditor, CodeThatCannotBeWrittenBackKeepsTheFocusAndShowsWhy) {
+    TOwnedWindow<TForm1> form(Executable());
+    ShowWindow(form.Handle(), SW_SHOW);
+    form.dsTrucos.SetAutoEdit(false);   // typing then changes the text without starting an edit
+    form.Codigo.SetFocus();
+    Type("x");
+    EXPECT_EQ(form.tbTrucos.State(), TDataSetState::dsBrowse);
+    form.DBGrid1.SetFocus();
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].first, "La fuente de datos no est\xE1 en modo edici\xF3n o inserci\xF3n.");
+    EXPECT_EQ(GetFocus(), form.Codigo.Handle());
+    EXPECT_EQ(Code(form), "xOpen \"a.txt\" For Input As #1\r\nClose #1\r\n");
+    // Esc drops the change; then the focus may go.
+    SendMessageA(GetFocus(), WM_CHAR, 27, 1);
+    form.DBGrid1.SetFocus();
+    EXPECT_EQ(GetFocus(), form.DBGrid1.Handle());
+    EXPECT_EQ(boxes_.size(), 1u);
+}
+
 TEST_F(CodeEditor, TypingIntoAnEmptyTableStartsATip) {
     Write(TipsFile(), FileWith(std::vector<tips_test::TTip>{}));
     {
