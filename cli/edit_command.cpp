@@ -652,6 +652,6 @@ int RunEdit(const std::vector<std::string>& args) {
 }
 
 const tipstool::CommandRegistrar registrar{tipstool::Command{
-    "edit", "  tipstool edit [--keys default|main] [--size COLSxROWS] SCRIPT   run an editor script\n", RunEdit}};
+    "edit", "  tipstool edit [--keys default|main] [--size COLSxROWS] SCRIPT   run an editor script (dump state, paint)\n", RunEdit}};
 
 }  // namespace

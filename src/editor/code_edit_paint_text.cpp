@@ -306,7 +306,8 @@ void TCodeEditPainter::PaintColumns(const std::string& original, int offset, int
     TTextDrawer& drawer = editor_.TextDrawer();
     const int length = static_cast<int>(original.size());
     const bool special = ShowSpecialChars();
-    std::string text = original;
+    std::string& text = columns_;  // reused across the paint
+    text.assign(original);
     for (int i = last - offset; i >= first - offset; --i) {
         if (i < 1 || i > length) continue;
         char& c = text[static_cast<std::size_t>(i - 1)];

@@ -95,6 +95,7 @@ private:
     TLineState line_;
     TRun run_;
     const highlight::TCodeHighlighterAttributes* lastAttribute_ = nullptr;
+    std::string columns_;  // the characters being written, special ones replaced
     // Hold the records of the editor's and the gutter's fonts between paints: the drawer switches
     // between the two, and without a second holder each switch would free the other's fonts.
     TFontStock editorFont_;
