@@ -34,13 +34,13 @@ TEST(CodeEditWindowIme, TheComposedStringGoesInOnceAndTypingGoesOn) {
     Compose(form.edit.Handle(), L"abc");
     EXPECT_EQ(LinesOf(editor), "Dim abcx");
     EXPECT_EQ(editor.CaretPoint(), (TPoint{8, 1}));
-    TypeKeys("yz");
-    EXPECT_EQ(LinesOf(editor), "Dim abcyzx");
-    // Undo takes the typing away, then the whole composed string at once.
-    editor.RunCommand(ecUndo, 0, {});
-    EXPECT_EQ(LinesOf(editor), "Dim abcx");
+    // Undo takes the whole composed string away at once.
     editor.RunCommand(ecUndo, 0, {});
     EXPECT_EQ(LinesOf(editor), "Dim x");
+    editor.RunCommand(ecRedo, 0, {});
+    EXPECT_EQ(LinesOf(editor), "Dim abcx");
+    TypeKeys("yz");
+    EXPECT_EQ(LinesOf(editor), "Dim abcyzx");
 }
 
 TEST(CodeEditWindowIme, TheCompositionWindowStandsAtTheCaretInTheEditorsFont) {
