@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/code_edit_mouse.hpp"
 #include "editor/editor_commands.hpp"
 #include "editor/memory_clipboard.hpp"
 #include "platform/memory_view_port.hpp"
@@ -299,6 +300,39 @@ TEST_F(BoundEditor, DroppedTextAsksForAnEditFirst) {
     editor_.TextDropping();
     EXPECT_EQ(State(), TDataSetState::dsEdit);
     EXPECT_EQ(Text(), "Open \"a.txt\" For Input As #1\r\nClose #1\r\n");
+}
+
+TEST_F(BoundEditor, TextDraggedInFromAnotherEditorStartsAnEditAndIsStored) {
+    Start();
+    platform::TMemoryViewPort otherView({400, 300}, {8, 16});
+    editor::TCustomCodeEdit other;
+    other.AttachView(&otherView, &otherView);
+    other.Lines().SetText("Beep");
+    other.SelectAll();
+    editor::TCodeEditMouse mouse(editor_, view_);
+    const auto at = editor_.TextPointToPixel({1, 2});
+    mouse.DragDrop(other, at.X, at.Y, 0);
+    EXPECT_EQ(State(), TDataSetState::dsEdit);
+    EXPECT_EQ(Text(), "Open \"a.txt\" For Input As #1\r\nBeepClose #1\r\n");
+    tips_.table.Next();
+    EXPECT_EQ(StoredCode(0), "Open \"a.txt\" For Input As #1\r\nBeepClose #1\r\n");
+}
+
+TEST_F(BoundEditor, TextDraggedOutAndMovedStartsAnEditOfTheSourceTip) {
+    Start();
+    platform::TMemoryViewPort otherView({400, 300}, {8, 16});
+    editor::TCustomCodeEdit other;
+    other.AttachView(&otherView, &otherView);
+    editor::TCodeEditMouse otherMouse(other, otherView);
+    editor_.SetCaretPoint({1, 2});
+    editor_.SetSelAnchor({1, 2});
+    editor_.SetSelExtent({6, 2});   // "Close"
+    const auto at = other.TextPointToPixel({1, 1});
+    otherMouse.DragDrop(editor_, at.X, at.Y, base::keyboard::ssShift);   // Shift moves between editors
+    EXPECT_EQ(other.Lines().Text(), "Close\r\n");
+    EXPECT_EQ(State(), TDataSetState::dsEdit);
+    tips_.table.Post();
+    EXPECT_EQ(StoredCode(0), "Open \"a.txt\" For Input As #1\r\n #1\r\n");
 }
 
 TEST_F(BoundEditor, ChangesMadeByMethodsMarkTheLinkButStartNoEdit) {
