@@ -2,6 +2,10 @@
 // an in-memory window of fixed 8 x 16 pixel cells and an in-memory clipboard, and prints the
 // editor's state as JSON on each `dump`, and what the painter draws on each `paint`.
 //
+// A paint lists the drawing calls in order as JSON. Colours are TColor numbers: fills and lines as
+// the painter gave them, text runs with the colours the text drawer set on the canvas (system colours
+// resolved to direct ones, as a device gets them).
+//
 // Text is measured on a recording screen whose fixed-pitch fonts have 8 x 16 cells in every style
 // (the window's cell), and whose other fonts (the gutter's) measure by the recording canvas's rule.
 

@@ -55,7 +55,7 @@ void TCodeEditPainter::PaintText(platform::TCanvas& canvas, const platform::TVie
         drawer.SelectStyle(editor_.Font().Description.Style);
         const TDrawing drawing(drawer, canvas);
         for (int line = range.FirstLine; line <= range.LastLine; ++line) {
-            PaintLine(canvas, line, selection);
+            PaintLine(line, selection);
             if (edge) {
                 const int top = (line - editor_.FirstVisibleLine()) * row;
                 canvas.Line({edgeX, top}, {edgeX, top + row}, editor_.RightEdgeColor());
@@ -86,7 +86,7 @@ TCodeEditPainter::TVisibleSelection TCodeEditPainter::VisibleSelection(const TRa
     return selection;
 }
 
-void TCodeEditPainter::PaintLine(platform::TCanvas&, int line, const TVisibleSelection& selection) {
+void TCodeEditPainter::PaintLine(int line, const TVisibleSelection& selection) {
     const TCodeSelectionMode mode = editor_.SelectionMode();
     const int row = editor_.TextRowHeight();
     line_ = TLineState{};

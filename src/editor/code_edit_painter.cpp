@@ -54,10 +54,8 @@ void TCodeEditPainter::Paint(platform::TCanvas& canvas, const platform::TViewRec
     const TCaretRestore caret(editor_);
     // The line range reaches one row past the clip; nothing drawn there may show.
     const platform::TCanvasClip clipped(canvas, clip);
-    canvas_ = &canvas;
     if (clip.Left < gutter) PaintGutter(canvas, {clip.Left, clip.Top, gutter, clip.Bottom}, range);
     if (gutter < clip.Right) PaintText(canvas, {std::max(clip.Left, gutter), clip.Top, clip.Right, clip.Bottom}, range);
-    canvas_ = nullptr;
 
     if (editor_.OnPaint) {
         const platform::TSavedCanvasState saved(canvas);

@@ -73,7 +73,7 @@ private:
     void PaintGutterGlyphs(platform::TCanvas& canvas, const TRange& range);
     void PaintText(platform::TCanvas& canvas, const platform::TViewRect& area, const TRange& range);
     TVisibleSelection VisibleSelection(const TRange& range) const;
-    void PaintLine(platform::TCanvas& canvas, int line, const TVisibleSelection& selection);
+    void PaintLine(int line, const TVisibleSelection& selection);
     void PaintLineHighlighted(const std::string& text);
     void PaintLinePlain(const std::string& text);
     void AddToken(const std::string& text, int offset, platform::TFontStyles style, platform::TColor background,
@@ -88,7 +88,6 @@ private:
 
     TCustomCodeEdit& editor_;
     // Per paint.
-    platform::TCanvas* canvas_ = nullptr;
     TRange range_;
     platform::TViewRect textArea_;
     platform::TColor lineBackground_ = 0;
