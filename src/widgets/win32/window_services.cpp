@@ -19,8 +19,21 @@ RECT RectOf(const platform::TViewRect& rect) { return {rect.Left, rect.Top, rect
 TWin32WindowServices::TWin32WindowServices(const TWindow& window, TErase erase)
     : window_(window), erase_(erase), hintMaxWidth_(kDefaultHintWidth) {}
 
+TWin32WindowServices::TAppliedBar& TWin32WindowServices::Applied(platform::TScrollBarKind bar) {
+    if (appliedTo_ != Handle()) {
+        applied_ = {};
+        appliedTo_ = Handle();
+    }
+    return applied_[bar == platform::TScrollBarKind::Horizontal ? 0 : 1];
+}
+
 void TWin32WindowServices::SetScrollInfo(platform::TScrollBarKind bar, const platform::TViewScrollInfo& info) {
     if (!Handle()) return;
+    TAppliedBar& applied = Applied(bar);
+    if (applied.Info == info) return;
+    applied.Info = info;
+    // Setting the range may enable or disable the bar: its arrows must be set again.
+    applied.Arrows.reset();
     SCROLLINFO scroll{};
     scroll.cbSize = sizeof scroll;
     scroll.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | (info.HideWhenUnneeded ? 0 : SIF_DISABLENOSCROLL);
@@ -33,6 +46,9 @@ void TWin32WindowServices::SetScrollInfo(platform::TScrollBarKind bar, const pla
 
 void TWin32WindowServices::EnableScrollArrows(platform::TScrollBarKind bar, platform::TScrollArrows arrows) {
     if (!Handle()) return;
+    TAppliedBar& applied = Applied(bar);
+    if (applied.Arrows == arrows) return;
+    applied.Arrows = arrows;
     UINT flags = ESB_ENABLE_BOTH;
     switch (arrows) {
         case platform::TScrollArrows::EnableBoth: flags = ESB_ENABLE_BOTH; break;

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "platform/window_services.hpp"
@@ -59,9 +61,20 @@ public:
     void AcceptDroppedFiles(bool accept) override;
 
 private:
+    // What a scroll bar was last given, so that a call repeating it is not passed on: every call
+    // redraws the bar, and a control sets its bars after each keystroke.
+    struct TAppliedBar {
+        std::optional<platform::TViewScrollInfo> Info;
+        std::optional<platform::TScrollArrows> Arrows;
+    };
+
     HWND Handle() const { return window_.Handle(); }
+    // The bar's record, forgotten whenever the window has a new handle.
+    TAppliedBar& Applied(platform::TScrollBarKind bar);
 
     const TWindow& window_;
+    HWND appliedTo_ = nullptr;
+    std::array<TAppliedBar, 2> applied_;
     TErase erase_;
     mutable int hintMaxWidth_;  // of the last HintSize: ShowHint sizes the hint the same way
 };

@@ -113,6 +113,29 @@ TEST_F(WindowServices, ScrollInformationReachesTheBarAndAnUnneededBarHidesOnlyWh
     EXPECT_TRUE(GetWindowLongPtrA(handle, GWL_STYLE) & WS_VSCROLL);
 }
 
+// A control sets its bars after every keystroke; only a change reaches the bar (each call redraws it).
+TEST_F(WindowServices, ScrollInformationRepeatedIsNotPassedOnAgain) {
+    const TViewScrollInfo info{1, 100, 25, 40, false};
+    services.SetScrollInfo(TScrollBarKind::Vertical, info);
+    SetScrollPos(handle, SB_VERT, 70, FALSE);
+    services.SetScrollInfo(TScrollBarKind::Vertical, info);
+    EXPECT_EQ(GetScrollPos(handle, SB_VERT), 70);
+    services.SetScrollInfo(TScrollBarKind::Vertical, TViewScrollInfo{1, 100, 25, 41, false});
+    EXPECT_EQ(GetScrollPos(handle, SB_VERT), 41);
+
+    // New scroll information may change what the arrows show: the same arrows are set again after it.
+    services.EnableScrollArrows(TScrollBarKind::Vertical, TScrollArrows::DisableBoth);
+    services.SetScrollInfo(TScrollBarKind::Vertical, TViewScrollInfo{1, 200, 25, 41, false});
+    EnableScrollBar(handle, SB_VERT, ESB_ENABLE_BOTH);
+    services.SetScrollInfo(TScrollBarKind::Vertical, TViewScrollInfo{1, 300, 25, 41, false});
+    services.EnableScrollArrows(TScrollBarKind::Vertical, TScrollArrows::DisableBoth);
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    ASSERT_TRUE(GetScrollBarInfo(handle, OBJID_VSCROLL, &bar));
+    EXPECT_NE(bar.rgstate[1] & STATE_SYSTEM_UNAVAILABLE, 0u);
+    EXPECT_NE(bar.rgstate[5] & STATE_SYSTEM_UNAVAILABLE, 0u);
+}
+
 struct ArrowCase {
     TScrollArrows arrows;
     bool firstEnabled;
