@@ -154,7 +154,7 @@ void TCodeEditWindow::Scroll(platform::TScrollBarKind bar, WORD code) {
 
 // ---- Input method -------------------------------------------------------------------------------
 
-void TCodeEditWindow::ImeStartComposition() {
+void TCodeEditWindow::GiveImeTheFont() {
     const HIMC context = ImmGetContext(Handle());
     if (!context) return;
     LOGFONTA font = platform::LogFontOf(editor_.Font().Description);
@@ -251,7 +251,10 @@ LRESULT TCodeEditWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == VK_BACK) return 0;  // Alt+Backspace ran its command: no beep
             break;
         case WM_IME_STARTCOMPOSITION:
-            ImeStartComposition();
+            GiveImeTheFont();
+            break;
+        case WM_IME_NOTIFY:
+            if (wParam == IMN_SETOPENSTATUS) GiveImeTheFont();  // the input method opened
             break;
         case WM_IME_COMPOSITION:
             // The default handling also sends the string as characters, which the editor then drops.

@@ -78,7 +78,8 @@ private:
     bool SetCursorShape();
     void Scroll(platform::TScrollBarKind bar, WORD code);
     void ImeComposition();
-    void ImeStartComposition();
+    // The composition window shows the editor's font.
+    void GiveImeTheFont();
     void DropFiles(HDROP drop);
     bool HandleMouse(UINT message, WPARAM wParam, int x, int y);
     // Someone else took the mouse: a drag or a selection in progress ends.

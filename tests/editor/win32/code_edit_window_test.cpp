@@ -2,12 +2,15 @@
 
 #include "editor/win32/code_edit_window.hpp"
 
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "editor/clipboard_transfer.hpp"
 #include "widgets/win32/edit_box.hpp"
@@ -26,6 +29,7 @@ using tips::widgets::TOwnedWindow;
 TEST(CodeEditWindow, LaysTheTextOutOnTheScreenFontsCell) {
     TOwnedWindow<TEditorForm> form;
     TCustomCodeEdit& editor = form.edit.Editor();
+    EXPECT_EQ(&form.edit.Core(), &editor);  // the window works on the core it owns
     ASSERT_GT(editor.TextColumnWidth(), 0);
     ASSERT_GT(editor.TextRowHeight(), 0);
     RECT client{};
@@ -208,6 +212,46 @@ TEST(CodeEditWindow, TheCursorIsTheIBeamOverTextAndTheArrowOverTheGutterAndTheSe
     SetCursor(nullptr);
     SendMessageA(edit, WM_SETCURSOR, reinterpret_cast<WPARAM>(edit), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_ARROW));
+}
+
+// ---- Files dropped from the shell --------------------------------------------------------------
+
+// A WM_DROPFILES handle for files dropped at a client point, as the shell makes it.
+HDROP MakeDrop(POINT at, const std::vector<std::string>& files) {
+    std::string names;
+    for (const auto& file : files) names += file + '\0';
+    names += '\0';
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + names.size());
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->pt = at;
+    drop->fNC = FALSE;
+    drop->fWide = FALSE;
+    std::copy(names.begin(), names.end(), reinterpret_cast<char*>(drop + 1));
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST(CodeEditWindow, TakesFilesFromTheShellOnlyWithTheOption) {
+    TOwnedWindow<TEditorForm> form;
+    const HWND edit = form.edit.Handle();
+    std::vector<std::string> dropped;
+    POINT where{};
+    form.edit.OnDropFiles = [&](TCodeEditWindow&, int x, int y, const std::vector<std::string>& files) {
+        dropped = files;
+        where = {x, y};
+    };
+    EXPECT_FALSE(GetWindowLongPtrA(edit, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    SendMessageA(edit, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({5, 6}, {"C:\\a.bas"})), 0);
+    EXPECT_TRUE(dropped.empty());
+    form.edit.Editor().SetOptions(form.edit.Editor().Options().With(eoDropFiles));
+    EXPECT_TRUE(GetWindowLongPtrA(edit, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    SendMessageA(edit, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({40, 30}, {"C:\\a.bas", "C:\\b.frm"})), 0);
+    EXPECT_EQ(dropped, (std::vector<std::string>{"C:\\a.bas", "C:\\b.frm"}));
+    EXPECT_EQ(where.x, 40);
+    EXPECT_EQ(where.y, 30);
+    form.edit.Editor().SetOptions(form.edit.Editor().Options().Without(eoDropFiles));
+    EXPECT_FALSE(GetWindowLongPtrA(edit, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
 }
 
 }  // namespace
