@@ -168,22 +168,25 @@ void TCodeEditMouse::AutoScrollTimer(TShiftState shift) {
 }
 
 void TCodeEditMouse::MouseUp(TMouseButton, TShiftState, int x, int y) {
+    // Taken before the capture goes: giving it back tells the window, which ends any press.
+    const bool gutterClick = possibleGutterClick_;
+    const bool clickInSelection = waitingForDrag_ && !doubleClicked_;
+    waitingForDrag_ = false;
+    doubleClicked_ = false;
+    possibleGutterClick_ = false;
     StopAutoScroll();
     window_.ReleaseMouse();
-    if (possibleGutterClick_ && x < editor_.GutterExtent()) {
+    if (gutterClick && x < editor_.GutterExtent()) {
         const int rowHeight = editor_.TextRowHeight();
         const int line = rowHeight > 0 ? y / rowHeight + editor_.FirstVisibleLine() : 0;
         if (OnGutterClick && line >= 1 && line <= editor_.LineCount()) {
             OnGutterClick(editor_, x, y, line, GutterMarkAt(line, x));
         }
-    } else if (waitingForDrag_ && !doubleClicked_) {
+    } else if (clickInSelection) {
         // The press inside the selection was a click after all.
         editor_.CaretFromPixel(x, y);
         editor_.RunCommand(ecGotoXY, 0, editor_.CaretPoint());
     }
-    waitingForDrag_ = false;
-    doubleClicked_ = false;
-    possibleGutterClick_ = false;
 }
 
 void TCodeEditMouse::CaptureLost() {

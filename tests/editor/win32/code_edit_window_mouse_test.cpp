@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "editor/clipboard_transfer.hpp"
 #include "editor_window_support.hpp"
@@ -77,6 +78,37 @@ TEST(CodeEditWindowMouse, BelowTheWindowTheTimerScrollsUntilTheButtonIsReleased)
     Up(edit, {40, client.bottom + 5});
     PumpFor(250);
     EXPECT_EQ(editor.FirstVisibleLine(), scrolled);
+}
+
+TEST(CodeEditWindowMouse, AClickInsideTheSelectionDropsItWhereTheButtonComesUp) {
+    TOwnedWindow<TEditorForm> form;
+    TCustomCodeEdit& editor = form.edit.Editor();
+    LoadText(editor, "Dim abc As Long\r\n");
+    editor.ApplyCaretAndSelection({8, 1}, {5, 1}, {8, 1});
+    const HWND edit = form.edit.Handle();
+    Down(edit, CellStart(editor, {6, 1}));
+    EXPECT_EQ(editor.SelText(), "abc");  // it could still become a drag
+    Up(edit, CellStart(editor, {6, 1}));
+    EXPECT_FALSE(editor.HasSelection());
+    EXPECT_EQ(editor.CaretPoint(), (TPoint{6, 1}));
+}
+
+TEST(CodeEditWindowMouse, AClickInTheGutterReportsItsLine) {
+    TOwnedWindow<TEditorForm> form;
+    TCustomCodeEdit& editor = form.edit.Editor();
+    LoadText(editor, "one\r\ntwo\r\nthree\r\n");
+    std::vector<int> lines;
+    form.edit.Mouse().OnGutterClick = [&](TCustomCodeEdit& sender, int, int, int line, const TCodeEditMark*) {
+        EXPECT_EQ(&sender, &editor);
+        lines.push_back(line);
+    };
+    const HWND edit = form.edit.Handle();
+    const int row = editor.TextRowHeight();
+    Down(edit, {3, row + row / 2});
+    Up(edit, {3, row + row / 2});
+    Down(edit, {3, 2 * row + row / 2});
+    Up(edit, CellStart(editor, {2, 3}));  // released over the text: no click
+    ASSERT_EQ(lines, (std::vector<int>{2}));
 }
 
 TEST(CodeEditWindowMouse, ADoubleClickSelectsTheWord) {
