@@ -90,22 +90,28 @@ void TWin32WindowServices::TakeFocus() {
 
 void TWin32WindowServices::CreateCaret(int width, int height) {
     if (Handle()) ::CreateCaret(Handle(), nullptr, width, height);
+    caretShown_ = false;  // a new caret starts hidden
 }
 
 void TWin32WindowServices::DestroyCaret() {
     if (Handle()) ::DestroyCaret();
+    caretShown_ = false;
 }
 
 void TWin32WindowServices::MoveCaret(int x, int y) {
     if (Handle()) SetCaretPos(x, y);
 }
 
+// Windows counts hides: a caret hidden twice needs two shows. Callers here mean shown or not, so only
+// a change of that reaches Windows.
 void TWin32WindowServices::ShowCaret() {
-    if (Handle()) ::ShowCaret(Handle());
+    if (Handle() && !caretShown_ && ::ShowCaret(Handle())) caretShown_ = true;
 }
 
 void TWin32WindowServices::HideCaret() {
-    if (Handle()) ::HideCaret(Handle());
+    if (!Handle() || !caretShown_) return;
+    ::HideCaret(Handle());
+    caretShown_ = false;
 }
 
 void TWin32WindowServices::PlaceComposition(int x, int y) {

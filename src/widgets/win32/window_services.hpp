@@ -77,6 +77,7 @@ private:
     std::array<TAppliedBar, 2> applied_;
     TErase erase_;
     mutable int hintMaxWidth_;  // of the last HintSize: ShowHint sizes the hint the same way
+    bool caretShown_ = false;   // shown by ShowCaret and not hidden since
 };
 
 }  // namespace tips::widgets

@@ -122,6 +122,37 @@ TEST(CodeEditWindow, TheCaretComesWithTheFocusInTheShapeOfTheMode) {
     EXPECT_EQ(caret.x, cell.X);
 }
 
+// Whether the caret shows on the screen: its left column (a cell's blank lead-in) is inverted there.
+// Without a message loop running it does not blink, so what the last show or hide left stays.
+bool CaretShows(HWND window) {
+    POINT caret{};
+    if (!GetCaretPos(&caret)) return false;
+    const HDC dc = GetDC(window);
+    const COLORREF pixel = GetPixel(dc, caret.x, caret.y + 3);
+    ReleaseDC(window, dc);
+    return pixel == RGB(0, 0, 0);
+}
+
+TEST(CodeEditWindow, TheCaretShowsAgainAfterItWasScrolledOutOfViewAndBack) {
+    TOwnedWindow<TEditorForm> form;
+    TCustomCodeEdit& editor = form.edit.Editor();
+    LoadText(editor, NumberedLines(200));
+    const HWND edit = form.edit.Handle();
+    const auto repaint = [&] {
+        InvalidateRect(edit, nullptr, FALSE);
+        UpdateWindow(edit);
+    };
+    repaint();
+    ASSERT_TRUE(CaretShows(edit));
+    for (int i = 0; i < 3; ++i) {  // several paints while the caret is above the view
+        SendMessageA(edit, WM_VSCROLL, SB_PAGEDOWN, 0);
+        repaint();
+    }
+    SendMessageA(edit, WM_VSCROLL, SB_TOP, 0);
+    repaint();
+    EXPECT_TRUE(CaretShows(edit));
+}
+
 // ---- Scrolling ----------------------------------------------------------------------------------
 
 TEST(CodeEditWindow, ScrollMessagesMoveTheViewAndTheBarButNotTheCaret) {
