@@ -202,6 +202,47 @@ TEST(CodeEditWindow, TheThumbScrollsAndShowsTheTopLineInTheHintUntilTheScrollEnd
     EXPECT_FALSE(IsWindowVisible(hint.Handle()));
 }
 
+TEST(CodeEditWindow, PastTheBarsRangeTheThumbStandsForLinesInProportion) {
+    TOwnedWindow<TEditorForm> form;
+    TCustomCodeEdit& editor = form.edit.Editor();
+    LoadText(editor, NumberedLines(40000));
+    const HWND edit = form.edit.Handle();
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(edit, SB_VERT, &info);
+    EXPECT_EQ(info.nMin, 0);
+    EXPECT_EQ(info.nMax, 32767);
+    SetScrollPos(edit, SB_VERT, 16384, FALSE);
+    SendMessageA(edit, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 16384), 0);
+    const double expected = (40000.0 + editor.VisibleLines() - 1) * 16384 / 32767;
+    EXPECT_NEAR(editor.FirstVisibleLine(), expected, 1.0);
+    SendMessageA(edit, WM_VSCROLL, SB_ENDSCROLL, 0);
+}
+
+TEST(CodeEditWindow, ANewBorderStyleMakesTheWindowAgainWithTheTextAndTheFocus) {
+    TOwnedWindow<TEditorForm> form;
+    TCustomCodeEdit& editor = form.edit.Editor();
+    LoadText(editor, NumberedLines(50));
+    editor.SetCaretPoint({3, 5});
+    const HWND before = form.edit.Handle();
+    form.edit.SetBorderStyle(TBorderStyle::bsNone);
+    const HWND edit = form.edit.Handle();
+    EXPECT_NE(edit, before);
+    EXPECT_FALSE(IsWindow(before));
+    EXPECT_FALSE(GetWindowLongPtrA(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    EXPECT_EQ(GetFocus(), edit);
+    RECT client{};
+    GetClientRect(edit, &client);
+    EXPECT_EQ(editor.VisibleLines(), client.bottom / editor.TextRowHeight());
+    EXPECT_EQ(editor.CaretPoint(), (TPoint{3, 5}));
+    POINT caret{};
+    ASSERT_TRUE(GetCaretPos(&caret));
+    EXPECT_EQ(caret.y, editor.TextPointToPixel({3, 5}).Y + 1);
+    SendMessageA(edit, WM_VSCROLL, SB_LINEDOWN, 0);  // the new window's bars drive the editor
+    EXPECT_EQ(editor.FirstVisibleLine(), 2);
+}
+
 TEST(CodeEditWindow, TheWheelScrollsBySystemLinesAndCtrlByPages) {
     TOwnedWindow<TEditorForm> form;
     TCustomCodeEdit& editor = form.edit.Editor();
