@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "editor/code_edit_painter.hpp"
 #include "editor/custom_code_edit.hpp"
+#include "highlight/vb_highlighter.hpp"
 #include "platform/canvas_calls.hpp"
 #include "platform/image_list.hpp"
 #include "platform/memory_view_port.hpp"
@@ -201,6 +203,72 @@ TEST_F(PainterTest, WithAnImageListBookmarksComeFirstAndOtherMarksStepRightOfThe
     EXPECT_EQ(reversed[0].Dest.Left, 2);
     EXPECT_EQ(reversed[1].Source, (platform::TViewRect{4, 0, 8, 4}));
     EXPECT_EQ(reversed[1].Dest.Left, 2 + 12);
+}
+
+
+// Every pixel of the clip is painted: by fills, opaque text boxes or the gutter's separator lines,
+// whatever the text, the scroll position, the selection and the clip's odd edges.
+TEST_F(PainterTest, EveryPixelOfTheClipIsPainted) {
+    struct Case {
+        const char* name;
+        bool highlighter;
+        bool numbers;
+        bool special;
+        TCodeSelectionMode mode;
+        TPoint anchor;
+        TPoint extent;
+        int firstColumn;
+        platform::TViewRect clip;
+    };
+    const Case cases[] = {
+        {"plain, whole view", false, false, false, smNormal, {1, 1}, {1, 1}, 1, {0, 0, 192, 64}},
+        {"plain, odd clip", false, true, false, smNormal, {2, 1}, {3, 2}, 1, {5, 3, 117, 61}},
+        {"highlighted, normal selection", true, true, false, smNormal, {4, 1}, {2, 3}, 1, {0, 0, 192, 64}},
+        {"highlighted, column selection, scrolled", true, false, true, smColumn, {9, 1}, {3, 2}, 3, {37, 5, 150, 50}},
+        {"highlighted, line selection", true, true, true, smLine, {1, 2}, {1, 3}, 1, {29, 0, 192, 64}},
+        {"selection past the line ends", true, true, false, smColumn, {6, 1}, {18, 3}, 1, {0, 17, 191, 63}},
+        {"scrolled past short lines", false, false, true, smNormal, {1, 1}, {4, 2}, 6, {31, 1, 190, 62}},
+    };
+    highlight::TVBHighlighter highlighter;
+    editor_.Lines().Add("If x Then y = \"ab\" ' note");
+    editor_.Lines().Add("\tz = 7\t+ 1");
+    editor_.Lines().Add("");
+    for (const Case& c : cases) {
+        editor_.SetHighlighter(c.highlighter ? &highlighter : nullptr);
+        editor_.Gutter().SetShowLineNumbers(c.numbers);
+        editor_.SetOptions(c.special ? editor_.Options().With(eoShowSpecialChars)
+                                     : editor_.Options().Without(eoShowSpecialChars));
+        editor_.SetSelectionMode(c.mode);
+        editor_.SetSelAnchor(c.anchor);
+        editor_.SetSelExtent(c.extent);
+        editor_.SetFirstVisibleColumn(c.firstColumn);
+        ASSERT_EQ(editor_.FirstVisibleColumn(), c.firstColumn) << c.name;
+
+        platform::TRecordingCanvas canvas;
+        canvas.SetMetricsRule(FixedCells);
+        painter_.Paint(canvas, c.clip);
+        std::vector<std::vector<bool>> painted(64, std::vector<bool>(192, false));
+        const auto cover = [&](const platform::TViewRect& r) {
+            for (int y = std::max(r.Top, 0); y < std::min(r.Bottom, 64); ++y) {
+                for (int x = std::max(r.Left, 0); x < std::min(r.Right, 192); ++x) painted[y][x] = true;
+            }
+        };
+        for (const auto& call : canvas.Calls()) {
+            if (const auto* fill = std::get_if<platform::TFillCall>(&call)) cover(fill->Rect);
+            if (const auto* text = std::get_if<TTextCall>(&call); text != nullptr && text->Box && text->Box->Opaque) {
+                cover(text->Box->Rect);
+            }
+            if (const auto* line = std::get_if<platform::TLineCall>(&call); line != nullptr && line->From.X < 30) {
+                cover({line->From.X, line->From.Y, line->From.X + 1, line->To.Y});
+            }
+        }
+        int missing = 0;
+        for (int y = c.clip.Top; y < c.clip.Bottom; ++y) {
+            for (int x = c.clip.Left; x < c.clip.Right; ++x) missing += painted[y][x] ? 0 : 1;
+        }
+        EXPECT_EQ(missing, 0) << c.name;
+    }
+    editor_.SetHighlighter(nullptr);
 }
 
 }  // namespace
