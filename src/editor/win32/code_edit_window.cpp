@@ -6,6 +6,7 @@
 #include <imm.h>
 #include <shellapi.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,14 +14,14 @@
 #include "platform/win32/gdi_canvas.hpp"
 #include "platform/win32/gdi_font.hpp"
 #include "platform/win32/gdi_object.hpp"
-#include "widgets/win32/db_grid_cell_edit.hpp"
+#include "widgets/win32/db_grid_cell_edit.hpp"  // KeyboardShiftState
 
 namespace tips::editor {
 
 namespace {
 
-TCustomCodeEdit::ScrollRequest RequestOf(WORD code, bool& known) {
-    known = true;
+// The editor's request for a scroll bar's notification code; nothing for codes it has none for.
+std::optional<TCustomCodeEdit::ScrollRequest> RequestOf(WORD code) {
     switch (code) {
         case SB_LINEUP: return TCustomCodeEdit::sbLineUp;
         case SB_LINEDOWN: return TCustomCodeEdit::sbLineDown;
@@ -31,10 +32,8 @@ TCustomCodeEdit::ScrollRequest RequestOf(WORD code, bool& known) {
         case SB_TOP: return TCustomCodeEdit::sbTop;
         case SB_BOTTOM: return TCustomCodeEdit::sbBottom;
         case SB_ENDSCROLL: return TCustomCodeEdit::sbEndScroll;
-        default: break;
+        default: return std::nullopt;
     }
-    known = false;
-    return TCustomCodeEdit::sbEndScroll;
 }
 
 }  // namespace
@@ -137,18 +136,17 @@ bool TCodeEditWindow::SetCursorShape() {
 // ---- Scrolling ----------------------------------------------------------------------------------
 
 void TCodeEditWindow::Scroll(platform::TScrollBarKind bar, WORD code) {
-    bool known = false;
-    const TCustomCodeEdit::ScrollRequest request = RequestOf(code, known);
-    if (!known) return;
+    const auto request = RequestOf(code);
+    if (!request) return;
     const bool vertical = bar == platform::TScrollBarKind::Vertical;
     SCROLLINFO scroll{};
     scroll.cbSize = sizeof scroll;
     scroll.fMask = SIF_TRACKPOS;
     GetScrollInfo(Handle(), vertical ? SB_VERT : SB_HORZ, &scroll);
     if (vertical) {
-        editor_.VerticalScroll(request, scroll.nTrackPos);
+        editor_.VerticalScroll(*request, scroll.nTrackPos);
     } else {
-        editor_.HorizontalScroll(request, scroll.nTrackPos);
+        editor_.HorizontalScroll(*request, scroll.nTrackPos);
     }
 }
 
