@@ -10,6 +10,7 @@
 #include "editor/code_edit_painter.hpp"
 #include "editor/custom_code_edit.hpp"
 #include "highlight/vb_highlighter.hpp"
+#include "highlight/vb_highlighter_form.hpp"
 #include "platform/canvas_calls.hpp"
 #include "platform/image_list.hpp"
 #include "platform/memory_view_port.hpp"
@@ -205,6 +206,46 @@ TEST_F(PainterTest, WithAnImageListBookmarksComeFirstAndOtherMarksStepRightOfThe
     EXPECT_EQ(reversed[1].Dest.Left, 2 + 12);
 }
 
+
+// A special line paints in its own colours; with eoSpecialLineDefaultFg its tokens keep their
+// foregrounds on the special background, and runs no longer merge across colours.
+TEST_F(PainterTest, SpecialLinesKeepTokenForegroundsOnlyWithSpecialLineDefaultFg) {
+    highlight::TVBHighlighter highlighter;
+    highlight::ConfigureVBHighlighter1(highlighter);
+    editor_.SetHighlighter(&highlighter);
+    editor_.Lines().Add("If x = 7");
+    constexpr platform::TColor kRed = platform::RgbColor(255, 0, 0);
+    constexpr platform::TColor kBlue = platform::RgbColor(0, 0, 255);
+    editor_.OnSpecialLineColors = [&](TCustomCodeEdit&, int, bool& special, platform::TColor& fg, platform::TColor& bg) {
+        special = true;
+        fg = kRed;
+        bg = kBlue;
+    };
+    const auto runs = [&] {
+        std::vector<std::pair<std::string, platform::TColor>> found;
+        for (const auto& text : PaintCalls<TTextCall>()) {
+            if (!text.Text.empty()) {
+                EXPECT_EQ(text.Background, kBlue) << text.Text;
+                found.emplace_back(text.Text, text.Foreground);
+            }
+        }
+        return found;
+    };
+    // Style still splits runs (bold "If " from the rest); colours do not.
+    using Runs = std::vector<std::pair<std::string, platform::TColor>>;
+    EXPECT_EQ(runs(), (Runs{{"If ", kRed}, {"x = 7", kRed}}));
+
+    editor_.SetOptions(editor_.Options().With(eoSpecialLineDefaultFg));
+    const auto* key = highlighter.StandardAttribute(highlight::StandardAttributeKind::Keyword);
+    const auto* symbol = highlighter.StandardAttribute(highlight::StandardAttributeKind::Symbol);
+    platform::TColor number = 0;
+    for (const auto& stored : highlight::VBHighlighter1Properties()) {
+        if (stored.path == "NumberAttri.Foreground") number = static_cast<platform::TColor>(std::get<std::int64_t>(stored.value));
+    }
+    // The identifier has no colour of its own: the editor font's window-text colour, resolved.
+    EXPECT_EQ(runs(), (Runs{{"If ", key->Foreground()}, {"x ", platform::clBlack}, {"= ", symbol->Foreground()}, {"7", number}}));
+    editor_.SetHighlighter(nullptr);
+}
 
 // Every pixel of the clip is painted: by fills, opaque text boxes or the gutter's separator lines,
 // whatever the text, the scroll position, the selection and the clip's odd edges.
