@@ -105,10 +105,15 @@ TEST_F(TextDrawerTest, TheCellIsMeasuredInTheMetricStyleWhateverStyleDraws) {
     drawer.DrawCells(10, 20, {{10, 20, 50, 33}, true, true}, "Abc");
     drawer.SelectStyle(fsItalic);
     drawer.DrawCells(34, 20, {{34, 20, 60, 33}, true, true}, "de");
+    drawer.DrawPlain(0, 40, "fg");
     drawer.FinishOutput();
 
     const auto texts = canvas.CallsOf<platform::TTextCall>();
-    ASSERT_EQ(texts.size(), 2U);
+    ASSERT_EQ(texts.size(), 3U);
+    // Plain text keeps the font's own spacing and has no box.
+    EXPECT_TRUE(texts[2].Advances.empty());
+    EXPECT_FALSE(texts[2].Box.has_value());
+    EXPECT_EQ(texts[2].At, (platform::TViewPoint{0, 40}));
     EXPECT_EQ(texts[0].Font.Style, TFontStyles{});
     EXPECT_EQ(texts[0].Advances, (std::vector<int>{8, 8, 8}));
     EXPECT_EQ(texts[1].Font.Style, TFontStyles(fsItalic));
