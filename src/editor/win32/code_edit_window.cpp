@@ -93,6 +93,12 @@ void TCodeEditWindow::SetBorderStyle(TBorderStyle style) {
     RecreateWindow();
 }
 
+void TCodeEditWindow::SetScrollBars(TScrollStyle bars) {
+    if (editor_.ScrollBars() == bars) return;
+    editor_.SetScrollBars(bars);
+    RecreateWindow();
+}
+
 void TCodeEditWindow::RecreateWindow() {
     if (!HandleAllocated()) return;
     const bool hadFocus = Focused();

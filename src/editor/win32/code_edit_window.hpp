@@ -40,8 +40,10 @@ public:
     // A plain border (a sunken edge in the three-dimensional look) or none; the window is made again.
     TBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle style);
-    // Makes the window again, for styles that only a new window takes (the editor's ScrollBars and
-    // eoHideShowScrollbars).
+    // The editor's ScrollBars, set through the window: the window is made again with those bars.
+    void SetScrollBars(TScrollStyle bars);
+    // Makes the window again, for styles that only a new window takes (after the editor's ScrollBars
+    // or eoHideShowScrollbars changed on the core itself).
     void RecreateWindow();
 
     // The cursor over the text (the control's Cursor): the I-beam unless set.

@@ -243,6 +243,26 @@ TEST(CodeEditWindow, ANewBorderStyleMakesTheWindowAgainWithTheTextAndTheFocus) {
     EXPECT_EQ(editor.FirstVisibleLine(), 2);
 }
 
+TEST(CodeEditWindow, TheScrollBarsSetThroughTheWindowAreTheNewWindowsBars) {
+    TOwnedWindow<TEditorForm> form;
+    const auto bars = [&] {
+        const LONG_PTR style = GetWindowLongPtrA(form.edit.Handle(), GWL_STYLE);
+        return std::pair<bool, bool>{(style & WS_HSCROLL) != 0, (style & WS_VSCROLL) != 0};
+    };
+    form.edit.SetScrollBars(TScrollStyle::ssVertical);
+    EXPECT_EQ(bars(), (std::pair<bool, bool>{false, true}));
+    form.edit.SetScrollBars(TScrollStyle::ssNone);
+    EXPECT_EQ(bars(), (std::pair<bool, bool>{false, false}));
+    form.edit.SetScrollBars(TScrollStyle::ssHorizontal);
+    EXPECT_EQ(bars(), (std::pair<bool, bool>{true, false}));
+    EXPECT_EQ(form.edit.Editor().ScrollBars(), TScrollStyle::ssHorizontal);
+    // With eoHideShowScrollbars the window has none of its own: a bar comes with scroll information
+    // that needs it (the columns up to MaxLeftChar), and one that is not needed (one line) is hidden.
+    form.edit.Editor().SetOptions(form.edit.Editor().Options().With(eoHideShowScrollbars));
+    form.edit.SetScrollBars(TScrollStyle::ssBoth);
+    EXPECT_EQ(bars(), (std::pair<bool, bool>{true, false}));
+}
+
 TEST(CodeEditWindow, TheWheelScrollsBySystemLinesAndCtrlByPages) {
     TOwnedWindow<TEditorForm> form;
     TCustomCodeEdit& editor = form.edit.Editor();
