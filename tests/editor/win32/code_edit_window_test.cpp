@@ -70,6 +70,34 @@ TEST(CodeEditWindow, AsksForArrowsAndCharactersAndForTabOnlyWhenItWantsTabs) {
 
 // ---- Keyboard and focus -----------------------------------------------------------------------------
 
+// Delivers the queued messages as the application's loop does, the form seeing each first.
+void PumpThroughForm(tips::widgets::TForm& form) {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (form.PreTranslateMessage(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+TEST(CodeEditWindow, TabMovesTheFocusOnUnlessTheEditorWantsTabs) {
+    TOwnedWindow<TEditorForm> form;
+    TCustomCodeEdit& editor = form.edit.Editor();
+    LoadText(editor, "x\r\n");
+    PostMessageA(form.edit.Handle(), WM_KEYDOWN, VK_TAB, 1);
+    PumpThroughForm(form);
+    EXPECT_EQ(GetFocus(), form.second.Handle());
+    EXPECT_EQ(LinesOf(editor), "x");
+    form.edit.SetFocus();
+    editor.SetWantTabs(true);
+    editor.SetCaretPoint({1, 1});
+    PostMessageA(form.edit.Handle(), WM_KEYDOWN, VK_TAB, 1);
+    PumpThroughForm(form);
+    EXPECT_EQ(GetFocus(), form.edit.Handle());
+    EXPECT_EQ(LinesOf(editor).substr(0, 1), " ");  // the tab went in as blanks
+    EXPECT_EQ(LinesOf(editor).back(), 'x');
+}
+
 TEST(CodeEditWindow, TypedCharactersAndKeysGoThroughTheEditor) {
     TOwnedWindow<TEditorForm> form;
     ASSERT_EQ(GetFocus(), form.edit.Handle());
