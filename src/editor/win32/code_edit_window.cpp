@@ -132,7 +132,7 @@ bool TCodeEditWindow::SetCursorShape() {
     GetCursorPos(&point);
     ScreenToClient(Handle(), &point);
     switch (editor_.CursorAt(point.x, point.y)) {
-        case TCustomCodeEdit::TCursorKind::Gutter:
+        case TCustomCodeEdit::TCursorKind::Gutter: SetCursor(gutterCursor_); break;
         case TCustomCodeEdit::TCursorKind::Arrow: SetCursor(LoadCursor(nullptr, IDC_ARROW)); break;
         case TCustomCodeEdit::TCursorKind::Control: SetCursor(textCursor_); break;
     }

@@ -48,6 +48,8 @@ public:
 
     // The cursor over the text (the control's Cursor): the I-beam unless set.
     void SetTextCursor(HCURSOR cursor) { textCursor_ = cursor; }
+    // The cursor over the gutter (the gutter's Cursor): the arrow unless set.
+    void SetGutterCursor(HCURSOR cursor) { gutterCursor_ = cursor; }
 
     // Files dropped from the shell while eoDropFiles is on: client point and the files' paths.
     std::function<void(TCodeEditWindow& sender, int x, int y, const std::vector<std::string>& files)> OnDropFiles;
@@ -99,6 +101,7 @@ private:
     TCodeEditMouse mouse_;
     TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
     HCURSOR textCursor_ = LoadCursor(nullptr, IDC_IBEAM);
+    HCURSOR gutterCursor_ = LoadCursor(nullptr, IDC_ARROW);
     bool destroying_ = false;
     // A drag started here and not finished, the editor it is over and whether that one takes it.
     bool dragging_ = false;

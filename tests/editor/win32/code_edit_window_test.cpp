@@ -332,6 +332,11 @@ TEST(CodeEditWindow, TheCursorIsTheIBeamOverTextAndTheArrowOverTheGutterAndTheSe
     SetCursor(nullptr);
     SendMessageA(edit, WM_SETCURSOR, reinterpret_cast<WPARAM>(edit), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_ARROW));
+    form.edit.SetGutterCursor(LoadCursor(nullptr, IDC_HAND));
+    SendMessageA(edit, WM_SETCURSOR, reinterpret_cast<WPARAM>(edit), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_HAND));
+    form.edit.SetTextCursor(LoadCursor(nullptr, IDC_CROSS));
+    EXPECT_EQ(cursorAt({1, 1}), LoadCursor(nullptr, IDC_CROSS));
 }
 
 // ---- Files dropped from the shell --------------------------------------------------------------
