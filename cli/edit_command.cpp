@@ -48,13 +48,7 @@ constexpr int kCellHeight = 16;
 
 tips::platform::TTextMetrics ScriptFontMetrics(const tips::platform::TFontDescription& font) {
     if (font.Pitch != tips::platform::TFontPitch::fpFixed) return tips::platform::TRecordingCanvas::DefaultMetrics(font);
-    tips::platform::TTextMetrics metrics;
-    metrics.Height = kCellHeight;
-    metrics.Ascent = kCellHeight * 4 / 5;
-    metrics.Descent = kCellHeight - metrics.Ascent;
-    metrics.AverageCharWidth = kCellWidth;
-    metrics.MaxCharWidth = kCellWidth;
-    return metrics;
+    return tips::platform::TRecordingCanvas::CellMetrics(kCellWidth, kCellHeight);
 }
 
 // Installed for the run of one script: the editor measures its fonts on it from construction on.

@@ -13,6 +13,7 @@
 #include "highlight/vb_highlighter.hpp"
 #include "platform/memory_view_port.hpp"
 #include "platform/recording_canvas.hpp"
+#include "vb_sample_text.hpp"
 
 namespace {
 
@@ -24,16 +25,6 @@ constexpr int kCellHeight = 16;
 constexpr int kGutterAllowance = 60;
 constexpr int kVisibleLines = 60;
 constexpr int kVisibleColumns = 100;
-
-// Lines of about 100 columns with keywords, a number, a string and a comment.
-std::string MakeText(int lines) {
-    std::string text;
-    for (int i = 0; i < lines; ++i) {
-        text += "    If value" + std::to_string(i) +
-                " > 42 Then MsgBox \"Too big, start again\" ' the user typed more than the form allows\r\n";
-    }
-    return text;
-}
 
 // An editor in a 60-line, 100-column in-memory window with the Visual Basic highlighter, line
 // numbers in the gutter, and the given text loaded.
@@ -50,7 +41,7 @@ struct Rig {
         editor.Gutter().SetAutoSize(true);
         editor.SetHighlighter(&highlighter);
         editor.AttachView(&view, &view);
-        std::istringstream stream(MakeText(lines));
+        std::istringstream stream(tips::bench::PaintBenchText(lines));
         editor.Lines().LoadFromStream(stream);
         editor.ClearUndo();
         editor.SetCaretPoint({5, lines / 2});

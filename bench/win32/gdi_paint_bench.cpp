@@ -15,6 +15,7 @@
 #include "editor/custom_code_edit.hpp"
 #include "editor/win32/code_edit_window.hpp"
 #include "highlight/vb_highlighter.hpp"
+#include "vb_sample_text.hpp"
 #include "widgets/win32/form.hpp"
 
 namespace {
@@ -24,15 +25,6 @@ using editor::TCustomCodeEdit;
 
 constexpr int kVisibleLines = 60;
 constexpr int kVisibleColumns = 100;
-
-std::string MakeText(int lines) {
-    std::string text;
-    for (int i = 0; i < lines; ++i) {
-        text += "    If value" + std::to_string(i) +
-                " > 42 Then MsgBox \"Too big, start again\" ' the user typed more than the form allows\r\n";
-    }
-    return text;
-}
 
 void Pump() {
     MSG message;
@@ -58,7 +50,7 @@ public:
         layout.height = 1000;
         CreateForm(layout);
         ShowWindow(Handle(), SW_SHOW);
-        std::istringstream stream(MakeText(lines));
+        std::istringstream stream(tips::bench::PaintBenchText(lines));
         edit.Core().Lines().LoadFromStream(stream);
         edit.Core().ClearUndo();
         const TCustomCodeEdit& core = edit.Core();

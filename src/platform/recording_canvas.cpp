@@ -11,6 +11,10 @@ TRecordingCanvas::TRecordingCanvas() = default;
 TTextMetrics TRecordingCanvas::DefaultMetrics(const TFontDescription& font) {
     const int height = font.Height == 0 ? 16 : std::abs(font.Height);
     const int width = std::max(1, (height + 1) / 2) + (font.Style.Contains(fsBold) ? 1 : 0);
+    return CellMetrics(width, height);
+}
+
+TTextMetrics TRecordingCanvas::CellMetrics(int width, int height) {
     TTextMetrics metrics;
     metrics.Height = height;
     metrics.Ascent = height * 4 / 5;

@@ -37,6 +37,8 @@ public:
     // (rounded up, at least 1) and one pixel wider in bold; ascent four fifths of the height; no
     // leading, no overhang. Text is as wide as its characters' cells (plus the character extra).
     static TTextMetrics DefaultMetrics(const TFontDescription& font);
+    // A font of cells `width` by `height`, measured the way DefaultMetrics measures.
+    static TTextMetrics CellMetrics(int width, int height);
     static TFontDescription DefaultFont() { return {"System", 16, {}, kDefaultCharSet, TFontPitch::fpDefault}; }
     void SetMetricsRule(TMetricsRule rule) { metricsRule_ = std::move(rule); }
     // When false, CharWidths answers nothing, as a bitmap font would.
