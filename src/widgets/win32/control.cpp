@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "platform/win32/gdi_canvas.hpp"
+#include "platform/win32/gdi_object.hpp"
+
 namespace tips::widgets {
 
 TWinControl::TWinControl(TWinControl* parent) : parent_(parent) {
@@ -14,6 +17,7 @@ TWinControl::TWinControl(TWinControl* parent) : parent_(parent) {
 TWinControl::~TWinControl() {
     // The window went before the object (see TWindow); ~TWindow checks that it did.
     for (TWinControl* child : controls_) child->parent_ = nullptr;
+    for (TGraphicControl* child : graphicControls_) child->parent_ = nullptr;
     if (parent_) std::erase(parent_->controls_, this);
 }
 
@@ -191,8 +195,112 @@ void TWinControl::RememberParentSize() {
     if (parent_ && parent_->HandleAllocated()) placement_.parent = parent_->ClientViewSize();
 }
 
-LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+TGraphicControl* TWinControl::GraphicControlAt(int x, int y) const {
+    for (auto it = graphicControls_.rbegin(); it != graphicControls_.rend(); ++it) {
+        const TGraphicControl* control = *it;
+        const platform::TViewRect& b = control->bounds_;
+        if (control->visible_ && control->enabled_ && x >= b.Left && x < b.Right && y >= b.Top && y < b.Bottom) {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+void TWinControl::RemoveGraphicControl(TGraphicControl* control) {
+    if (pressed_ == control) pressed_ = nullptr;
+    std::erase(graphicControls_, control);
+}
+
+void TWinControl::GraphicControlDisabled(TGraphicControl* control) {
+    if (pressed_ != control) return;
+    pressed_ = nullptr;
+    if (HandleAllocated() && GetCapture() == Handle()) ReleaseCapture();
+}
+
+bool TWinControl::OwnsGraphicControl(const TGraphicControl* control) const {
+    return std::find(graphicControls_.begin(), graphicControls_.end(), control) != graphicControls_.end();
+}
+
+void TWinControl::PaintGraphicControls(HDC dc) const {
+    RECT update{};
+    if (GetClipBox(dc, &update) == ERROR) return;
+    for (TGraphicControl* control : graphicControls_) {
+        const platform::TViewRect& b = control->bounds_;
+        const RECT bounds{b.Left, b.Top, b.Right, b.Bottom};
+        RECT common{};
+        if (!control->visible_ || !IntersectRect(&common, &bounds, &update)) continue;
+        // The control draws from its own top-left, inside its bounds only; all of it is undone after.
+        const platform::TSavedDC saved(dc);
+        IntersectClipRect(dc, b.Left, b.Top, b.Right, b.Bottom);
+        OffsetViewportOrgEx(dc, b.Left, b.Top, nullptr);
+        platform::TGdiCanvas canvas(dc);
+        control->Paint(canvas);
+    }
+}
+
+bool TWinControl::RouteToGraphicControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (graphicControls_.empty()) return false;
+    const int x = static_cast<short>(LOWORD(lParam));
+    const int y = static_cast<short>(HIWORD(lParam));
     switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {  // a quick second click is a click of its own
+            TGraphicControl* control = GraphicControlAt(x, y);
+            if (!control) return false;
+            pressed_ = control;
+            SetCapture(Handle());
+            control->MouseDown(TMouseButton::mbLeft, x - control->Left(), y - control->Top());
+            result = 0;
+            return true;
+        }
+        case WM_MOUSEMOVE: {
+            TGraphicControl* control = pressed_ ? pressed_ : GraphicControlAt(x, y);
+            if (!control) return false;
+            control->MouseMove(x - control->Left(), y - control->Top());
+            result = 0;
+            return true;
+        }
+        case WM_LBUTTONUP: {
+            TGraphicControl* control = pressed_;
+            if (!control) return false;
+            pressed_ = nullptr;
+            if (GetCapture() == Handle()) ReleaseCapture();
+            control->MouseUp(TMouseButton::mbLeft, x - control->Left(), y - control->Top());
+            // The release's handler may have taken the control away or disabled it.
+            if (OwnsGraphicControl(control) && GraphicControlAt(x, y) == control) control->Click();
+            result = 0;
+            return true;
+        }
+        case WM_CAPTURECHANGED:
+            // Another window took the mouse: the press ends without a click.
+            if (reinterpret_cast<HWND>(lParam) != Handle()) pressed_ = nullptr;
+            return false;
+        case WM_SETCURSOR: {
+            if (reinterpret_cast<HWND>(wParam) != Handle() || LOWORD(lParam) != HTCLIENT) return false;
+            POINT point{};
+            GetCursorPos(&point);
+            ScreenToClient(Handle(), &point);
+            const TGraphicControl* control = GraphicControlAt(point.x, point.y);
+            if (!control || !control->cursor_) return false;
+            ::SetCursor(control->cursor_);
+            result = TRUE;
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT routed = 0; RouteToGraphicControl(message, wParam, lParam, routed)) return routed;
+    switch (message) {
+        case WM_PAINT:
+            if (!graphicControls_.empty()) {
+                const platform::TPaintDC dc(Handle());  // erases with the class's background first
+                PaintGraphicControls(dc.get());
+                return 0;
+            }
+            break;
         case WM_SIZE:
             AlignControls();
             break;

@@ -11,6 +11,7 @@
 
 #include "platform/view_geometry.hpp"
 #include "widgets/control_align.hpp"
+#include "widgets/win32/graphic_control.hpp"
 #include "widgets/win32/window.hpp"
 
 namespace tips::widgets {
@@ -75,6 +76,11 @@ public:
     // The control of ours that holds a window, or the nearest such ancestor of it.
     static TWinControl* FindControl(HWND hwnd);
 
+    // The windowless controls painted on this one, in creation order (the last one on top).
+    const std::vector<TGraphicControl*>& GraphicControls() const { return graphicControls_; }
+    // The topmost visible, enabled graphic control at a point of the client area, or nullptr.
+    TGraphicControl* GraphicControlAt(int x, int y) const;
+
     std::function<void(TWinControl& sender)> OnEnter;
     std::function<void(TWinControl& sender)> OnExit;
 
@@ -92,7 +98,20 @@ protected:
 
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    // Paints the graphic controls over what the window drew. WM_PAINT does it here; a class that
+    // handles WM_PAINT itself calls it with its paint context once its own picture is drawn.
+    void PaintGraphicControls(HDC dc) const;
+    // Hands a mouse message, or WM_SETCURSOR, to the graphic control it is for: true when one took it.
+    // WndProc does it first; a class that handles one of these messages itself calls it before.
+    bool RouteToGraphicControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
 private:
+    friend class TGraphicControl;
+    void AddGraphicControl(TGraphicControl* control) { graphicControls_.push_back(control); }
+    void RemoveGraphicControl(TGraphicControl* control);
+    void GraphicControlDisabled(TGraphicControl* control);
+    bool OwnsGraphicControl(const TGraphicControl* control) const;
+
     void CreateOwnHandle();   // this window only, and its parent's when that is missing
     platform::TViewSize ClientViewSize() const;
     void RememberParentSize();
@@ -106,6 +125,8 @@ private:
     bool enabled_ = true;
     std::string caption_;
     HFONT font_ = nullptr;
+    std::vector<TGraphicControl*> graphicControls_;
+    TGraphicControl* pressed_ = nullptr;  // took a left press; gets the moves and the release
 };
 
 }  // namespace tips::widgets

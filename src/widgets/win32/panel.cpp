@@ -15,8 +15,11 @@ void TPanel::Paint() {
     const platform::TPaintDC dc(Handle());
     RECT rect{};
     GetClientRect(Handle(), &rect);
-    platform::TGdiCanvas canvas(dc.get());
-    PaintPanel(canvas, {rect.right - rect.left, rect.bottom - rect.top}, BevelOuter);
+    {
+        platform::TGdiCanvas canvas(dc.get());
+        PaintPanel(canvas, {rect.right - rect.left, rect.bottom - rect.top}, BevelOuter);
+    }
+    PaintGraphicControls(dc.get());
 }
 
 LRESULT TPanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -27,6 +30,8 @@ LRESULT TPanel::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND:
             return 1;
         case WM_SETCURSOR:
+            // A graphic control's own cursor comes before the panel's.
+            if (LRESULT routed = 0; RouteToGraphicControl(message, wParam, lParam, routed)) return routed;
             if (Cursor && LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == Handle()) {
                 SetCursor(Cursor);
                 return TRUE;
