@@ -11,12 +11,9 @@ namespace tips::print {
 
 TDateTimeTexts LocalDateTimeTexts() {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#if defined(_WIN32)
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    // One user-interface thread: the library's shared result is safe to read at once.
+    const std::tm* found = std::localtime(&now);
+    const std::tm local = found != nullptr ? *found : std::tm{};
     char date[64] = {};
     char time[64] = {};
     std::strftime(date, sizeof date, "%x", &local);
