@@ -17,6 +17,7 @@
 
 #include "platform/bitmap.hpp"
 #include "platform/canvas_geometry.hpp"
+#include "platform/canvas_text_box.hpp"
 #include "platform/color.hpp"
 #include "platform/font.hpp"
 #include "platform/system_colors.hpp"
@@ -124,6 +125,15 @@ public:
     virtual TTextMetrics TextMetrics() const = 0;
     // Empty when the font cannot tell them (bitmap fonts, for one).
     virtual std::optional<TCharWidths> CharWidths(unsigned char character) const = 0;
+
+    // ---- Text in a rectangle -----------------------------------------------------------------
+    // Draws `text` laid out in `rect` by `format` (platform/canvas_text_box.hpp) in the selected font,
+    // text colour and background mode, cut at `rect` unless tfNoClip; answers how far below the
+    // rectangle's top the text ends (its height when it starts at the top).
+    virtual int DrawTextBox(const TViewRect& rect, std::string_view text, TTextFormat format) = 0;
+    // The rectangle the text takes laid out from `rect`'s top-left by `format` (lines break at its
+    // width): as wide as its widest line, as high as its lines.
+    virtual TViewRect MeasureTextBox(const TViewRect& rect, std::string_view text, TTextFormat format) const = 0;
 
     // ---- State -------------------------------------------------------------------------------
     // Saves font, colours, background mode, character extra, clip and mapping; RestoreState brings

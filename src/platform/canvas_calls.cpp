@@ -53,6 +53,7 @@ struct TNamer {
     std::string_view operator()(const TPatternCall&) const { return "pattern"; }
     std::string_view operator()(const TBitmapCall&) const { return "bitmap"; }
     std::string_view operator()(const TTextCall&) const { return "text"; }
+    std::string_view operator()(const TTextBoxCall&) const { return "text-box"; }
     std::string_view operator()(const TIntersectClipCall&) const { return "clip"; }
     std::string_view operator()(const TExcludeClipCall&) const { return "exclude-clip"; }
     std::string_view operator()(const TMappingCall&) const { return "mapping"; }
@@ -79,6 +80,14 @@ struct TDescriber {
     std::string operator()(const TBitmapCall& c) const {
         return Quoted(c.Name) + " from " + Rect(c.Source) + " to " + Rect(c.Dest) +
                (c.Transparent ? " transparent " + Hex(*c.Transparent) : std::string());
+    }
+    std::string operator()(const TTextBoxCall& c) const {
+        char format[16];
+        std::snprintf(format, sizeof format, "0x%04X", c.Format);
+        return Rect(c.Rect) + " " + Quoted(c.Text) + " format " + format + " font " + Quoted(c.Font.Face) + " " +
+               std::to_string(c.Font.Height) + " style=" + std::to_string(c.Font.Style.Bits()) + " fg " +
+               Hex(c.Foreground) + " bg " + Hex(c.Background) +
+               (c.Mode == TBackgroundMode::bmOpaque ? " opaque" : " transparent");
     }
     std::string operator()(const TTextCall& c) const {
         std::string text = Point(c.At) + " " + Quoted(c.Text) + " font " + Quoted(c.Font.Face) + " " +

@@ -82,6 +82,17 @@ struct TTextCall {
     std::optional<TTextBox> Box;
     friend bool operator==(const TTextCall&, const TTextCall&) = default;
 };
+// Text laid out in a rectangle (DrawTextBox), with the state it was drawn in.
+struct TTextBoxCall {
+    TViewRect Rect;
+    std::string Text;
+    TTextFormat Format = 0;
+    TFontDescription Font;
+    TColor Foreground = clBlack;
+    TColor Background = clWhite;
+    TBackgroundMode Mode = TBackgroundMode::bmOpaque;
+    friend bool operator==(const TTextBoxCall&, const TTextBoxCall&) = default;
+};
 struct TIntersectClipCall {
     TViewRect Rect;
     friend bool operator==(const TIntersectClipCall&, const TIntersectClipCall&) = default;
@@ -102,11 +113,11 @@ struct TRestoreStateCall {
 };
 
 using TCanvasCall = std::variant<TFillCall, TFrameCall, TLineCall, TPolylineCall, TPolygonCall, TEdgeCall, TPixelCall,
-                                 TInvertCall, TPatternCall, TBitmapCall, TTextCall, TIntersectClipCall, TExcludeClipCall,
-                                 TMappingCall, TSaveStateCall, TRestoreStateCall>;
+                                 TInvertCall, TPatternCall, TBitmapCall, TTextCall, TTextBoxCall, TIntersectClipCall,
+                                 TExcludeClipCall, TMappingCall, TSaveStateCall, TRestoreStateCall>;
 
 // "fill", "frame", "line", "polyline", "polygon", "edge", "pixel", "invert", "pattern", "bitmap",
-// "text", "clip", "exclude-clip", "mapping", "save", "restore".
+// "text", "text-box", "clip", "exclude-clip", "mapping", "save", "restore".
 std::string_view CallName(const TCanvasCall& call);
 // The name and the fields, colours in hexadecimal: "fill 0 0 10 10 0x8000000F".
 std::string Describe(const TCanvasCall& call);

@@ -14,6 +14,8 @@ inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clGray = 0x808080;
 inline constexpr TColor clWhite = 0xFFFFFF;
 inline constexpr TColor clSilver = 0xC0C0C0;
+inline constexpr TColor clBlue = 0xFF0000;
+inline constexpr TColor clPurple = 0x800080;
 inline constexpr TColor clSystemColor = 0x80000000;
 
 constexpr bool IsSystemColor(TColor color) { return (color & 0xFF000000) == clSystemColor; }

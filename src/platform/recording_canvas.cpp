@@ -78,6 +78,25 @@ std::optional<TCharWidths> TRecordingCanvas::CharWidths(unsigned char) const {
     return TCharWidths{0, TextMetrics().AverageCharWidth, 0};
 }
 
+TTextBoxLayout TRecordingCanvas::LayoutText(const TViewRect& rect, std::string_view text, TTextFormat format) const {
+    const TTextMetrics metrics = TextMetrics();
+    return LayoutTextBox(rect, text, format,
+                         {[this](std::string_view run) { return TextExtent(run).Width; }, metrics.Height,
+                          8 * metrics.AverageCharWidth});
+}
+
+int TRecordingCanvas::DrawTextBox(const TViewRect& rect, std::string_view text, TTextFormat format) {
+    calls_.push_back(TTextBoxCall{rect, std::string(text), format, state_.Font, state_.Foreground, state_.Background,
+                                  state_.Mode});
+    const TTextBoxLayout layout = LayoutText(rect, text, format);
+    if (layout.Lines.empty()) return 0;
+    return layout.Lines.back().At.Y + TextMetrics().Height - rect.Top;
+}
+
+TViewRect TRecordingCanvas::MeasureTextBox(const TViewRect& rect, std::string_view text, TTextFormat format) const {
+    return LayoutText(rect, text, format).Bounds;
+}
+
 void TRecordingCanvas::SaveState() {
     saved_.push_back(state_);
     calls_.push_back(TSaveStateCall{});

@@ -80,6 +80,11 @@ public:
     TViewSize TextExtent(std::string_view text) const override;
     TTextMetrics TextMetrics() const override { return metricsRule_(state_.Font); }
     std::optional<TCharWidths> CharWidths(unsigned char character) const override;
+    // Records the call; both lay the text out by LayoutTextBox with the font's rule, tabs every eight
+    // average characters.
+    int DrawTextBox(const TViewRect& rect, std::string_view text, TTextFormat format) override;
+    TViewRect MeasureTextBox(const TViewRect& rect, std::string_view text, TTextFormat format) const override;
+    TTextBoxLayout LayoutText(const TViewRect& rect, std::string_view text, TTextFormat format) const;
 
     void SaveState() override;
     void RestoreState() override;

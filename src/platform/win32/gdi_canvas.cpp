@@ -223,6 +223,29 @@ std::optional<TCharWidths> TGdiCanvas::CharWidths(unsigned char character) const
     return TCharWidths{abc.abcA, static_cast<int>(abc.abcB), abc.abcC};
 }
 
+// The format flags are DrawText's own.
+static_assert(tfCenter == DT_CENTER && tfRight == DT_RIGHT && tfVCenter == DT_VCENTER && tfBottom == DT_BOTTOM);
+static_assert(tfWordBreak == DT_WORDBREAK && tfSingleLine == DT_SINGLELINE && tfExpandTabs == DT_EXPANDTABS);
+static_assert(tfNoClip == DT_NOCLIP && tfNoPrefix == DT_NOPREFIX && tfEditControl == DT_EDITCONTROL);
+static_assert(tfPathEllipsis == DT_PATH_ELLIPSIS && tfEndEllipsis == DT_END_ELLIPSIS);
+
+namespace {
+// DrawText may write into the text with some flags; only the flags above reach it.
+constexpr UINT kTextFormats = tfCenter | tfRight | tfVCenter | tfBottom | tfWordBreak | tfSingleLine | tfExpandTabs |
+                              tfNoClip | tfNoPrefix | tfEditControl | tfPathEllipsis | tfEndEllipsis;
+}  // namespace
+
+int TGdiCanvas::DrawTextBox(const TViewRect& rect, std::string_view text, TTextFormat format) {
+    RECT r = ToRect(rect);
+    return DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &r, format & kTextFormats);
+}
+
+TViewRect TGdiCanvas::MeasureTextBox(const TViewRect& rect, std::string_view text, TTextFormat format) const {
+    RECT r = ToRect(rect);
+    DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &r, (format & kTextFormats) | DT_CALCRECT);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
 void TGdiCanvas::SaveState() {
     const int level = SaveDC(dc_);
     if (level != 0) levels_.push_back(level);

@@ -48,6 +48,8 @@ public:
     TViewSize TextExtent(std::string_view text) const override;
     TTextMetrics TextMetrics() const override;
     std::optional<TCharWidths> CharWidths(unsigned char character) const override;
+    int DrawTextBox(const TViewRect& rect, std::string_view text, TTextFormat format) override;
+    TViewRect MeasureTextBox(const TViewRect& rect, std::string_view text, TTextFormat format) const override;
 
     void SaveState() override;
     void RestoreState() override;

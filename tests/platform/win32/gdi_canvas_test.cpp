@@ -282,6 +282,78 @@ TEST(GdiCanvas, StateClipAndEverythingItChangedComeBack) {
     EXPECT_EQ(GetTextColor(picture.dc()), kBlack);
 }
 
+TEST(GdiCanvas, TextBoxesMeasureLikeTheRecordingRuleWithTheFontsOwnWidths) {
+    TPicture picture(10, 10);
+    const auto font = GdiFonts().MakeFont(kCourier);
+    TGdiCanvas canvas(picture.dc());
+    canvas.SetFont(*font);
+    const int w = canvas.TextExtent("M").Width;
+    const int h = canvas.TextMetrics().Height;
+    ASSERT_GT(w, 3);
+    ASSERT_EQ(canvas.TextExtent("Hola mundo").Width, 10 * w);  // a fixed pitch: every character w wide
+    const TViewRect narrow{3, 4, 3 + 6 * w, 200};
+    struct TCase {
+        const char* text;
+        TTextFormat format;
+        TViewRect expected;
+    } cases[] = {
+        {"Hola mundo", tfSingleLine | tfWordBreak, {3, 4, 3 + 10 * w, 4 + h}},
+        {"Hola mundo", tfWordBreak, {3, 4, 3 + 5 * w, 4 + 2 * h}},
+        {"Hola mundo", tfWordBreak | tfCenter, {3, 4, 3 + 5 * w, 4 + 2 * h}},
+        {"a\nb\r\nc", 0, {3, 4, 3 + w, 4 + 3 * h}},
+        {"A&&B&C", tfSingleLine, {3, 4, 3 + 4 * w, 4 + h}},
+        {"A&&B&C", tfSingleLine | tfNoPrefix, {3, 4, 3 + 6 * w, 4 + h}},
+        {"a\tb", tfSingleLine | tfExpandTabs, {3, 4, 3 + 9 * w, 4 + h}},
+        {"Supercalifragilistico", tfWordBreak | tfEditControl, {3, 4, 3 + 6 * w, 4 + 4 * h}},
+    };
+    for (const TCase& c : cases) {
+        EXPECT_EQ(canvas.MeasureTextBox(narrow, c.text, c.format), c.expected) << c.text << " format " << c.format;
+    }
+}
+
+TEST(GdiCanvas, TextBoxesDrawPlacedByTheAlignmentAndCutAtTheRectangle) {
+    TPicture picture(120, 60);
+    const auto font = GdiFonts().MakeFont(kCourier);
+    int width = 0;
+    int height = 0;
+    int drawn = 0;
+    {
+        TGdiCanvas canvas(picture.dc());
+        canvas.SetFont(*font);
+        canvas.SetTextColor(0x0000FF);
+        canvas.SetBackgroundMode(TBackgroundMode::bmTransparent);
+        width = canvas.TextExtent("MMM").Width;
+        height = canvas.TextMetrics().Height;
+        drawn = canvas.DrawTextBox({20, 0, 100, 30}, "MMM", tfSingleLine | tfCenter | tfBottom);
+        canvas.DrawTextBox({0, 40, 10, 60}, "MMMMMMMM", tfSingleLine);
+    }
+    EXPECT_EQ(drawn, 30);  // the text ends at the bottom of its rectangle
+    // The ink of "MMM" lies in its centred cells at the bottom of the rectangle, in the text colour.
+    std::vector<int> xs;
+    std::vector<int> ys;
+    for (int y = 0; y < 35; ++y) {
+        for (const int x : picture.InkIn(y, 120)) {
+            EXPECT_EQ(picture.At(x, y), kRed) << x << "," << y;
+            xs.push_back(x);
+            ys.push_back(y);
+        }
+    }
+    ASSERT_FALSE(xs.empty());
+    const int left = 20 + (80 - width) / 2;
+    EXPECT_GE(*std::min_element(xs.begin(), xs.end()), left);
+    EXPECT_LE(*std::min_element(xs.begin(), xs.end()), left + 2);
+    EXPECT_LT(*std::max_element(xs.begin(), xs.end()), left + width);
+    EXPECT_GE(*std::min_element(ys.begin(), ys.end()), 30 - height);
+    EXPECT_LT(*std::max_element(ys.begin(), ys.end()), 30);
+    // Cut at its rectangle's right edge.
+    std::vector<int> cut;
+    for (int y = 40; y < 60; ++y) {
+        for (const int x : picture.InkIn(y, 120)) cut.push_back(x);
+    }
+    ASSERT_FALSE(cut.empty());
+    EXPECT_LT(*std::max_element(cut.begin(), cut.end()), 10);
+}
+
 TEST(DoubleBuffer, DrawsOffScreenAndCopiesOnlyTheAskedArea) {
     TPicture target(20, 20);
     {
