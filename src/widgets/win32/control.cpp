@@ -146,6 +146,7 @@ void TWinControl::CreateChildHandles() {
 
 void TWinControl::LayoutLoaded() {
     for (TWinControl* child : controls_) child->LayoutLoaded();
+    for (TGraphicControl* child : graphicControls_) child->LayoutLoaded();
 }
 
 void TWinControl::AlignControls() {

@@ -10,12 +10,11 @@
 
 #include "platform/canvas.hpp"
 #include "platform/view_geometry.hpp"
+#include "widgets/mouse_button.hpp"
 
 namespace tips::widgets {
 
 class TWinControl;
-
-enum class TMouseButton : unsigned char { mbLeft, mbRight, mbMiddle };
 
 class TGraphicControl {
 public:
@@ -62,6 +61,8 @@ protected:
     virtual void MouseUp(TMouseButton /*button*/, int /*x*/, int /*y*/) {}
     // A left press and release both over the control, while it stayed enabled.
     virtual void Click() {}
+    // After the layout of the form it is on was built (TWinControl::LayoutLoaded).
+    virtual void LayoutLoaded() {}
 
 private:
     friend class TWinControl;
