@@ -300,6 +300,37 @@ TEST_F(CodeEditPrintTest, AnEmptyTextHasOnePageWithTheAreaAndTheHeaderAndFooterO
     EXPECT_EQ(canvas.CallsOf<tips::platform::TLineCall>().size(), 1u);  // the header's rule only
 }
 
+TEST_F(CodeEditPrintTest, HeaderAndFooterGoAroundTheLinesAndMirrorByThePageWithItsOffset) {
+    engine.Header().SetMirrorPosition(true);
+    engine.Header().Add("H$PAGENUM$", nullptr, TAlignment::taLeftJustify, 1);
+    engine.Footer().Add("F", nullptr, TAlignment::taLeftJustify, 1);
+    engine.SetPageOffset(1);
+    engine.SetLines({"x"});
+    auto texts = Page(1);
+    ASSERT_EQ(texts.size(), 3u);
+    // Page 1 is page 2 to the header: its left item goes to the right.
+    EXPECT_EQ(texts[0].Text, "H2");
+    EXPECT_EQ(texts[0].At.X, engine.Margins().Device().DevHFRight - 2 * kCell);
+    EXPECT_EQ(texts[1].Text, "x");
+    EXPECT_EQ(texts[2].Text, "F");
+    EXPECT_EQ(texts[2].At.X, engine.Margins().Device().DevHFLeft);
+    engine.SetPageOffset(0);
+    texts = Page(1);
+    EXPECT_EQ(texts[0].Text, "H1");
+    EXPECT_EQ(texts[0].At.X, engine.Margins().Device().DevHFLeft);
+}
+
+TEST_F(CodeEditPrintTest, EveryLayoutReadsTheSelectedPrinterAgain) {
+    engine.SetLines({"x"});
+    engine.LayOutPages(canvas);
+    EXPECT_EQ(engine.Margins().Device().DevLeft, kLeft);
+    port.Select(tips::testing::LetterPrinter());
+    engine.LayOutPages(canvas);
+    EXPECT_EQ(engine.Margins().Device().DevLeft, 220);
+    EXPECT_EQ(engine.Margins().Device().DevBottom, 2930);
+    EXPECT_EQ(engine.RowChars(), 103);
+}
+
 TEST_F(CodeEditPrintTest, SelectedOnlyShowsPagesWithoutTextAndPrintsNothing) {
     port.Select(tips::testing::LetterPrinter());
     engine.SetSelectedOnly(true);
