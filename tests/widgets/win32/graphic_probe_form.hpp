@@ -12,7 +12,7 @@ class TGraphicProbeForm : public tips::widgets::TForm {
 public:
     TGraphicProbeForm() {
         tips::widgets::TFormLayout layout;
-        layout.className = "TGraphicProbeForm";
+        layout.className = "TWindowlessProbeForm";
         layout.caption = "Probe";
         layout.style = WS_POPUP;
         layout.width = 200;
