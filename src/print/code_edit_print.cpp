@@ -133,7 +133,8 @@ void TCodeEditPrint::ComputePages(platform::TCanvas& canvas) {
     if (rowWidth_ > 0) {
         const int w = std::max(canvas.TextExtent("W").Width, 1);
         fit = std::max(0, (rowWidth_ - 1) / w - 1);
-        while (canvas.TextExtent(std::string(static_cast<std::size_t>(fit + 1), 'W')).Width < rowWidth_) ++fit;
+        // A font whose W has no width fits one a pixel, not without end.
+        while (fit < rowWidth_ && canvas.TextExtent(std::string(static_cast<std::size_t>(fit + 1), 'W')).Width < rowWidth_) ++fit;
         while (fit > 0 && canvas.TextExtent(std::string(static_cast<std::size_t>(fit), 'W')).Width >= rowWidth_) --fit;
     }
     rowChars_ = fit;

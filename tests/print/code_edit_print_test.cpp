@@ -351,6 +351,14 @@ TEST_F(CodeEditPrintTest, ANarrowTextAreaStillEnds) {
     EXPECT_EQ(engine.PageCount(), 1);  // both start on the first page; their rows stay with them
 }
 
+TEST_F(CodeEditPrintTest, AFontWithoutWidthStillEnds) {
+    canvas.SetMetricsRule(tips::testing::CellRule(0, kRow));
+    engine.SetLines({"ab cd"});
+    engine.LayOutPages(canvas);
+    EXPECT_EQ(engine.RowChars(), 2009);
+    EXPECT_EQ(engine.PageCount(), 1);
+}
+
 // A highlighter whose state runs over lines: characters inside { } are bold.
 class TBraceHighlighter final : public tips::highlight::TCodeCustomHighlighter {
 public:
