@@ -131,6 +131,9 @@ TEST(ExtSimpleLabelWindow, ThePressTurnsTheLinkPurpleOnTheScreenAndItStaysSo) {
     EXPECT_EQ(PixelsOf(form, form.link, kPurple), 0);
     EXPECT_GT(PixelsOf(form, form.plain, kBlack), 20);
     ClickOn(form, form.link);
+    EXPECT_EQ(shell.requests.size(), 1U);
+    EXPECT_EQ(form.link.PressedCount(), 1);
+    EXPECT_EQ(form.link.Font().Color, tips::platform::clPurple);
     UpdateWindow(form.Handle());
     EXPECT_EQ(PixelsOf(form, form.link, kBlue), 0);
     EXPECT_GT(PixelsOf(form, form.link, kPurple), 20);
