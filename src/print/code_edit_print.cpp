@@ -23,7 +23,21 @@ TDateTimeTexts LocalDateTimeTexts() {
 
 TCodeEditPrint::TCodeEditPrint() = default;
 
-TCodeEditPrint::~TCodeEditPrint() { SetHighlighter(nullptr); }
+TCodeEditPrint::~TCodeEditPrint() {
+    SetHighlighter(nullptr);
+    // A handler may unregister itself: call each from a copy.
+    const auto users = std::move(freeNotifications_);
+    for (const auto& [user, handler] : users) handler();
+}
+
+void TCodeEditPrint::AddFreeNotification(const void* user, std::function<void()> handler) {
+    RemoveFreeNotification(user);
+    freeNotifications_.emplace_back(user, std::move(handler));
+}
+
+void TCodeEditPrint::RemoveFreeNotification(const void* user) {
+    std::erase_if(freeNotifications_, [user](const auto& entry) { return entry.first == user; });
+}
 
 void TCodeEditPrint::SetCopies(int copies) { copies_ = std::max(copies, 1); }
 

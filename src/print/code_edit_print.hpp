@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "highlight/custom_highlighter.hpp"
@@ -84,6 +85,11 @@ public:
     TPrintLineEvent OnPrintLine;
     TPrintStatusEvent OnPrintStatus;
 
+    // Users that keep a pointer to the engine (the preview) register under their own address and are
+    // called from the destructor, so that they drop it.
+    void AddFreeNotification(const void* user, std::function<void()> handler);
+    void RemoveFreeNotification(const void* user);
+
     // Where the macros' date and time come from (the local clock unless set).
     void SetClock(TClock clock) { clock_ = std::move(clock); }
     TCodeEditPrinterInfo& PrinterInfo() { return printerInfo_; }
@@ -149,6 +155,7 @@ private:
     platform::TColor color_ = platform::clWhite;
     highlight::TCodeCustomHighlighter* highlighter_ = nullptr;
     TClock clock_ = LocalDateTimeTexts;
+    std::vector<std::pair<const void*, std::function<void()>>> freeNotifications_;
 
     TCodeEditPrinterInfo printerInfo_;
     // The printer's resolution at the last layout: text is drawn at it on every canvas.

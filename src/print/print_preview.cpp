@@ -18,9 +18,15 @@ constexpr platform::TColor kShadowColor = 0x808080;
 TCodeEditPrintPreview::TCodeEditPrintPreview(const platform::TViewMetrics& metrics, platform::TWindowServices& window)
     : metrics_(metrics), window_(window) {}
 
+TCodeEditPrintPreview::~TCodeEditPrintPreview() {
+    if (engine_ != nullptr) engine_->RemoveFreeNotification(this);
+}
+
 void TCodeEditPrintPreview::SetCodeEditPrint(TCodeEditPrint* engine) {
     if (engine == engine_) return;
+    if (engine_ != nullptr) engine_->RemoveFreeNotification(this);
     engine_ = engine;
+    if (engine_ != nullptr) engine_->AddFreeNotification(this, [this] { SetCodeEditPrint(nullptr); });
     FitSheet();
     Repaint();
 }

@@ -25,6 +25,9 @@ public:
 
     // Both ports must outlive the control.
     TCodeEditPrintPreview(const platform::TViewMetrics& metrics, platform::TWindowServices& window);
+    ~TCodeEditPrintPreview();
+    TCodeEditPrintPreview(const TCodeEditPrintPreview&) = delete;
+    TCodeEditPrintPreview& operator=(const TCodeEditPrintPreview&) = delete;
 
     // The background left around the sheet on each side, and what the extent adds to the sheet's
     // size (both margins and the shadow's two pixels).
@@ -35,7 +38,7 @@ public:
     void SetColor(platform::TColor color) { color_ = color; }
     platform::TColor PageBGColor() const { return pageColor_; }
     void SetPageBGColor(platform::TColor color) { pageColor_ = color; }
-    // Not owned.
+    // Not owned; dropped when the engine is destroyed.
     TCodeEditPrint* CodeEditPrint() const { return engine_; }
     void SetCodeEditPrint(TCodeEditPrint* engine);
     TCodePreviewScale ScaleMode() const { return scaleMode_; }

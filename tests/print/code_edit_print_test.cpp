@@ -429,6 +429,20 @@ TEST_F(CodeEditPrintTest, ADestroyedHighlighterIsDropped) {
     EXPECT_EQ(Page(1).size(), 1u);  // plain text
 }
 
+TEST(CodeEditPrintFreeNotification, TellsEachRegisteredUserOnce) {
+    int a = 0;
+    int b = 0;
+    {
+        TCodeEditPrint engine;
+        engine.AddFreeNotification(&a, [&a] { ++a; });
+        engine.AddFreeNotification(&b, [&b] { ++b; });
+        engine.AddFreeNotification(&a, [&a] { ++a; });  // replaces the first
+        engine.RemoveFreeNotification(&b);
+    }
+    EXPECT_EQ(a, 1);
+    EXPECT_EQ(b, 0);
+}
+
 TEST_F(CodeEditPrintTest, CountPagesLaysOutOnTheScreenOnlyWhenStale) {
     tips::platform::TRecordingScreenCanvasPort screen(tips::testing::CellRule(kCell, kRow));
     tips::platform::SetScreenCanvasPort(&screen);

@@ -224,6 +224,29 @@ TEST_F(PrintPreviewTest, WithoutAnEngineOnlyASmallPageOutlineShows) {
     EXPECT_EQ(preview.CurrentPage(), 1);
 }
 
+TEST_F(PrintPreviewTest, ADestroyedEngineIsDroppedAndAGonePreviewIsNotTold) {
+    {
+        TCodeEditPrint gone;
+        preview.SetCodeEditPrint(&gone);
+        preview.SetCodeEditPrint(&engine);
+        preview.SetCodeEditPrint(&gone);
+    }
+    EXPECT_EQ(preview.CodeEditPrint(), nullptr);
+    int told = 0;
+    {
+        TCodeEditPrint shared;
+        {
+            TCodeEditPrintPreview other{view, view};
+            other.SetCodeEditPrint(&shared);
+        }
+        preview.SetCodeEditPrint(&shared);
+        shared.AddFreeNotification(&told, [&told] { ++told; });
+    }
+    // (The address sanitizer build sees a call into the preview that went away.)
+    EXPECT_EQ(told, 1);
+    EXPECT_EQ(preview.CodeEditPrint(), nullptr);
+}
+
 TEST_F(PrintPreviewTest, PaintsTheSheetItsShadowAndThePageMappedOntoIt) {
     preview.SetScaleMode(TCodePreviewScale::pscWholePage);
     Attach();
