@@ -61,7 +61,7 @@ double BestSeconds(F&& work, int repeats = 20) {
     return best;
 }
 
-// The whole layout: highlighter ranges (the text changed) and pages.
+// The whole layout after a change of the text: the highlighter's ranges and the pages.
 void BM_LayOutPages(benchmark::State& state) {
     const int lines = static_cast<int>(state.range(0));
     Rig rig(lines);
@@ -82,6 +82,22 @@ void BM_LayOutPages(benchmark::State& state) {
     state.counters["x_plain_pass"] = each / plain;
 }
 BENCHMARK(BM_LayOutPages)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The pages alone: the text is unchanged, so the highlighter's ranges are kept from the last layout.
+void BM_LayOutPagesRangesKept(benchmark::State& state) {
+    const int lines = static_cast<int>(state.range(0));
+    Rig rig(lines);
+    const double plain = BestSeconds([&] { benchmark::DoNotOptimize(CountLineBreaks(rig.text)); });
+    const auto start = Clock::now();
+    for (auto _ : state) {
+        rig.engine.LayOutPages(rig.canvas);
+        benchmark::DoNotOptimize(rig.engine.PageCount());
+    }
+    const double each = std::chrono::duration<double>(Clock::now() - start).count() / static_cast<double>(state.iterations());
+    state.counters["ns_per_line"] = each * 1e9 / lines;
+    state.counters["x_plain_pass"] = each / plain;
+}
+BENCHMARK(BM_LayOutPagesRangesKept)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 // One page from the middle of the 100,000-line text, drawn on a cleared recording canvas.
 void BM_RenderPage(benchmark::State& state) {
