@@ -129,7 +129,7 @@ public:
     // ---- Text in a rectangle -----------------------------------------------------------------
     // Draws `text` laid out in `rect` by `format` (platform/canvas_text_box.hpp) in the selected font,
     // text colour and background mode, cut at `rect` unless tfNoClip; answers how far below the
-    // rectangle's top the text ends (its height when it starts at the top).
+    // rectangle's top the text ends (its height when it starts at the top), 0 for an empty text.
     virtual int DrawTextBox(const TViewRect& rect, std::string_view text, TTextFormat format) = 0;
     // The rectangle the text takes laid out from `rect`'s top-left by `format` (lines break at its
     // width): as wide as its widest line, as high as its lines.

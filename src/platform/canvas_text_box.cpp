@@ -78,11 +78,12 @@ public:
                 }
                 next = cut;
             }
-            // Blanks before the break stay out of the line's end, those after it out of the next line.
-            std::size_t end = cut;
-            while (end > start && paragraph[end - 1] == ' ') --end;
-            out.emplace_back(offset + start, offset + end);
+            // The blanks at the break stay on the line as far as they fit; the next line starts at a word.
+            const std::size_t wordEnd = cut;
             while (next < paragraph.size() && paragraph[next] == ' ') ++next;
+            std::size_t end = next;
+            while (end > wordEnd && Width(paragraph.substr(start, end - start)) > limit) --end;
+            out.emplace_back(offset + start, offset + end);
             if (next >= paragraph.size()) return;
             start = next;
         }
@@ -133,7 +134,6 @@ TTextBoxLayout LayoutTextBox(const TViewRect& rect, std::string_view text, TText
             layouter.BreakParagraph(std::string_view(plain).substr(start, end - start), start, spans);
             if (end == plain.size()) break;
             start = end + ((plain[end] == '\r' && end + 1 < plain.size() && plain[end + 1] == '\n') ? 2 : 1);
-            if (start == plain.size()) spans.emplace_back(start, start);  // a last line end opens an empty line
         }
     }
 

@@ -56,12 +56,13 @@ struct TTextBoxMetrics {
     int TabWidth = 8;
 };
 
-// Lays `text` out in `rect`. Lines end at CR LF, LF or CR unless tfSingleLine; with tfWordBreak they
-// also break at the last blank that keeps them inside the width, the blanks at a break dropped; a
-// word wider than the line stands alone and overflows, or with tfEditControl is broken where it
-// reaches the edge. An ellipsis flag shortens each line that is too wide. Lines are placed by the
-// horizontal flag, and a single line also by the vertical one. An empty text is one empty line on a
-// single line and no line otherwise.
+// Lays `text` out in `rect`. Lines end at CR LF, LF or CR unless tfSingleLine (a line end at the very
+// end opens no line); with tfWordBreak they also break after the last word that keeps them inside the
+// width, keeping the blanks after it as far as they fit; a word wider than the line stands alone and
+// overflows, or with tfEditControl is broken where it reaches the edge. An ellipsis flag shortens each
+// line that is too wide. Lines are placed by the horizontal flag, and a single line also by the
+// vertical one. An empty text is one empty line on a single line and no line otherwise. (DrawText
+// as Wine draws it, the platform the tests run on.)
 TTextBoxLayout LayoutTextBox(const TViewRect& rect, std::string_view text, TTextFormat format,
                              const TTextBoxMetrics& metrics);
 

@@ -89,7 +89,7 @@ int TRecordingCanvas::DrawTextBox(const TViewRect& rect, std::string_view text, 
     calls_.push_back(TTextBoxCall{rect, std::string(text), format, state_.Font, state_.Foreground, state_.Background,
                                   state_.Mode});
     const TTextBoxLayout layout = LayoutText(rect, text, format);
-    if (layout.Lines.empty()) return 0;
+    if (text.empty() || layout.Lines.empty()) return 0;
     return layout.Lines.back().At.Y + TextMetrics().Height - rect.Top;
 }
 

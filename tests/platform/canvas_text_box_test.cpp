@@ -46,14 +46,19 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TLayoutCase{"SingleLineIgnoresTheWidth", k40, "Hola mundo", tfSingleLine | tfWordBreak, {"Hola mundo"}, {0, 0, 80, 16}},
         TLayoutCase{"NoBreakWithoutWordBreak", k40, "Hola mundo", 0, {"Hola mundo"}, {0, 0, 80, 16}},
-        TLayoutCase{"BreaksAtTheLastBlankThatFits", k40, "Hola mundo", tfWordBreak, {"Hola", "mundo"}, {0, 0, 40, 32}},
-        TLayoutCase{"BlanksAtABreakAreDropped", k40, "ab   cd", tfWordBreak, {"ab", "cd"}, {0, 0, 16, 32}},
+        TLayoutCase{"BreaksAfterTheLastWordThatFits", k40, "Hola mundo", tfWordBreak, {"Hola ", "mundo"}, {0, 0, 40, 32}},
+        TLayoutCase{"BlanksAtABreakStayAsFarAsTheyFit", {0, 0, 32, 100}, "ab   cd", tfWordBreak, {"ab  ", "cd"},
+                    {0, 0, 32, 32}},
+        TLayoutCase{"AllBlanksAtABreakThatFitStay", {0, 0, 64, 100}, "ab   cd ef", tfWordBreak, {"ab   cd ", "ef"},
+                    {0, 0, 64, 32}},
         TLayoutCase{"ALongWordOverflowsOnItsOwnLine", k40, "Supercalifragilistico es", tfWordBreak,
                     {"Supercalifragilistico", "es"}, {0, 0, 168, 32}},
         TLayoutCase{"EditControlBreaksInsideALongWord", k40, "Supercalifragilistico es", tfWordBreak | tfEditControl,
                     {"Super", "calif", "ragil", "istic", "o es"}, {0, 0, 40, 80}},
         TLayoutCase{"EveryKindOfLineEnd", k40, "a\r\nb\nc\rd", 0, {"a", "b", "c", "d"}, {0, 0, 8, 64}},
-        TLayoutCase{"ALastLineEndOpensAnEmptyLine", k40, "ab\n", 0, {"ab", ""}, {0, 0, 16, 32}},
+        TLayoutCase{"ALastLineEndOpensNoLine", k40, "ab\n", 0, {"ab"}, {0, 0, 16, 16}},
+        TLayoutCase{"AnEmptyLineBeforeTheLastLineEnd", k40, "ab\r\n\r\n", 0, {"ab", ""}, {0, 0, 16, 32}},
+        TLayoutCase{"ALoneLineEndIsOneEmptyLine", k40, "\n", tfWordBreak, {""}, {0, 0, 0, 16}},
         TLayoutCase{"LineEndsAreCharactersOnASingleLine", k40, "a\r\nb", tfSingleLine, {"a\r\nb"}, {0, 0, 32, 16}},
         TLayoutCase{"AmpersandsMarkAccelerators", k40, "&Archivo A&&B&", tfSingleLine, {"Archivo A&B"}, {0, 0, 88, 16}},
         TLayoutCase{"NoPrefixKeepsAmpersands", k40, "&Archivo", tfSingleLine | tfNoPrefix, {"&Archivo"}, {0, 0, 64, 16}},
@@ -65,6 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {"Hola mundo"}, {0, 0, 80, 16}},
         TLayoutCase{"PathEllipsisKeepsTheLastPart", {0, 0, 104, 16}, "C:\\dir\\file.txt", tfSingleLine | tfPathEllipsis,
                     {"C...\\file.txt"}, {0, 0, 104, 16}},
+        TLayoutCase{"PathEllipsisKeepsTheNameWhole", {0, 0, 48, 16}, "C:\\dir\\file.txt", tfSingleLine | tfPathEllipsis,
+                    {"...\\file.txt"}, {0, 0, 96, 16}},
         TLayoutCase{"EmptySingleLineIsOneLineHigh", {5, 7, 40, 40}, "", tfSingleLine, {""}, {5, 7, 5, 23}},
         TLayoutCase{"EmptyMultiLineIsNothing", {5, 7, 40, 40}, "", tfWordBreak, {}, {5, 7, 5, 7}}),
     [](const ::testing::TestParamInfo<TLayoutCase>& param) { return std::string(param.param.name); });
@@ -86,10 +93,10 @@ TEST(TextBoxLayout, PlacesLinesByTheAlignmentAndASingleLineAlsoVertically) {
         // Measuring starts at the rectangle's top-left whatever the alignment.
         EXPECT_EQ(canvas.MeasureTextBox(rect, "abc", p.format), (TViewRect{10, 20, 34, 36}));
     }
-    const TTextBoxLayout centred = canvas.LayoutText({0, 0, 40, 100}, "Hola mundo", tfWordBreak | tfCenter);
+    const TTextBoxLayout centred = canvas.LayoutText({0, 0, 56, 100}, "Hola mundos", tfWordBreak | tfCenter);
     ASSERT_EQ(centred.Lines.size(), 2U);
-    EXPECT_EQ(centred.Lines[0].At, (TViewPoint{4, 0}));
-    EXPECT_EQ(centred.Lines[1].At, (TViewPoint{0, 16}));
+    EXPECT_EQ(centred.Lines[0].At, (TViewPoint{8, 0}));
+    EXPECT_EQ(centred.Lines[1].At, (TViewPoint{4, 16}));
 }
 
 TEST(TextBoxLayout, TheAcceleratorIsFoundOnItsLine) {

@@ -236,11 +236,16 @@ constexpr UINT kTextFormats = tfCenter | tfRight | tfVCenter | tfBottom | tfWord
 }  // namespace
 
 int TGdiCanvas::DrawTextBox(const TViewRect& rect, std::string_view text, TTextFormat format) {
+    if (text.empty()) return 0;
     RECT r = ToRect(rect);
     return DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &r, format & kTextFormats);
 }
 
 TViewRect TGdiCanvas::MeasureTextBox(const TViewRect& rect, std::string_view text, TTextFormat format) const {
+    // DrawText leaves the rectangle as it is for an empty text.
+    if (text.empty()) {
+        return {rect.Left, rect.Top, rect.Left, rect.Top + ((format & tfSingleLine) ? TextMetrics().Height : 0)};
+    }
     RECT r = ToRect(rect);
     DrawTextA(dc_, text.data(), static_cast<int>(text.size()), &r, (format & kTextFormats) | DT_CALCRECT);
     return {r.left, r.top, r.right, r.bottom};

@@ -305,6 +305,15 @@ TEST(GdiCanvas, TextBoxesMeasureLikeTheRecordingRuleWithTheFontsOwnWidths) {
         {"A&&B&C", tfSingleLine | tfNoPrefix, {3, 4, 3 + 6 * w, 4 + h}},
         {"a\tb", tfSingleLine | tfExpandTabs, {3, 4, 3 + 9 * w, 4 + h}},
         {"Supercalifragilistico", tfWordBreak | tfEditControl, {3, 4, 3 + 6 * w, 4 + 4 * h}},
+        {"Supercalifragilistico es", tfWordBreak, {3, 4, 3 + 21 * w, 4 + 2 * h}},
+        {"ab   cd", tfWordBreak, {3, 4, 3 + 5 * w, 4 + 2 * h}},
+        {"abc    de", tfWordBreak, {3, 4, 3 + 6 * w, 4 + 2 * h}},
+        {"ab\n", 0, {3, 4, 3 + 2 * w, 4 + h}},
+        {"ab\r\n\r\n", 0, {3, 4, 3 + 2 * w, 4 + 2 * h}},
+        {"", tfSingleLine, {3, 4, 3, 4 + h}},
+        {"", tfWordBreak, {3, 4, 3, 4}},
+        {"Hola mundo cruel", tfSingleLine | tfEndEllipsis, {3, 4, 3 + 6 * w, 4 + h}},
+        {"C:\\dir\\file.txt", tfSingleLine | tfPathEllipsis, {3, 4, 3 + 12 * w, 4 + h}},  // the name stays whole
     };
     for (const TCase& c : cases) {
         EXPECT_EQ(canvas.MeasureTextBox(narrow, c.text, c.format), c.expected) << c.text << " format " << c.format;
