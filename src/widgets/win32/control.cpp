@@ -245,10 +245,12 @@ bool TWinControl::RouteToGraphicControl(UINT message, WPARAM wParam, LPARAM lPar
     const int y = static_cast<short>(HIWORD(lParam));
     switch (message) {
         case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK: {  // a quick second click is a click of its own
+        case WM_LBUTTONDBLCLK: {
             TGraphicControl* control = GraphicControlAt(x, y);
             if (!control) return false;
             pressed_ = control;
+            // The second press of a double click is a press, but its release is no second click.
+            pressClicks_ = message == WM_LBUTTONDOWN;
             SetCapture(Handle());
             control->MouseDown(TMouseButton::mbLeft, x - control->Left(), y - control->Top());
             result = 0;
@@ -268,7 +270,7 @@ bool TWinControl::RouteToGraphicControl(UINT message, WPARAM wParam, LPARAM lPar
             if (GetCapture() == Handle()) ReleaseCapture();
             control->MouseUp(TMouseButton::mbLeft, x - control->Left(), y - control->Top());
             // The release's handler may have taken the control away or disabled it.
-            if (OwnsGraphicControl(control) && GraphicControlAt(x, y) == control) control->Click();
+            if (pressClicks_ && OwnsGraphicControl(control) && GraphicControlAt(x, y) == control) control->Click();
             result = 0;
             return true;
         }

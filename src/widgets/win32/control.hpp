@@ -127,6 +127,7 @@ private:
     HFONT font_ = nullptr;
     std::vector<TGraphicControl*> graphicControls_;
     TGraphicControl* pressed_ = nullptr;  // took a left press; gets the moves and the release
+    bool pressClicks_ = false;            // the press was not the second of a double click
 };
 
 }  // namespace tips::widgets

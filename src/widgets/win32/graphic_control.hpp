@@ -59,7 +59,8 @@ protected:
     virtual void MouseDown(TMouseButton /*button*/, int /*x*/, int /*y*/) {}
     virtual void MouseMove(int /*x*/, int /*y*/) {}
     virtual void MouseUp(TMouseButton /*button*/, int /*x*/, int /*y*/) {}
-    // A left press and release both over the control, while it stayed enabled.
+    // A left press and release both over the control, while it stayed enabled. The second press of a
+    // double click comes as MouseDown and MouseUp without a click, so a double click is one click.
     virtual void Click() {}
     // After the layout of the form it is on was built (TWinControl::LayoutLoaded).
     virtual void LayoutLoaded() {}

@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "fake_shell_port.hpp"
 #include "platform/screen_canvas.hpp"
@@ -102,6 +103,18 @@ TEST(ExtSimpleLabelWindow, AClickOnTheLinkHandsItsExactAddressAndTheApplications
     ClickOn(form, form.plain);
     EXPECT_EQ(shell.requests.size(), 1U);
     EXPECT_EQ(form.plainClicks, 1);
+}
+
+TEST(ExtSimpleLabelWindow, ADoubleClickOpensTheLinkOnce) {
+    TFakeShellPort shell;
+    TOwnedWindow<TLabelForm> form;
+    const LPARAM at = At(form.link.Left() + 3, form.link.Top() + 5);
+    SendMessageA(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(form.Handle(), WM_LBUTTONUP, 0, at);
+    SendMessageA(form.Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(form.Handle(), WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(shell.Targets(), (std::vector<std::string>{"http://www.tolvanec.example"}));
+    EXPECT_EQ(form.link.PressedCount(), 2);
 }
 
 TEST(ExtSimpleLabelWindow, TheHandShowsOverTheLinkOnly) {

@@ -152,6 +152,20 @@ TEST(GraphicControl, AReleaseAwayFromThePressedControlOrALostCaptureIsNoClick) {
     EXPECT_EQ(form.lower.events, (std::vector<std::string>{"down 5,5"}));
 }
 
+TEST(GraphicControl, ADoubleClickIsOneClick) {
+    TOwnedWindow<TGraphicForm> form;
+    const HWND hwnd = form.Handle();
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(15, 15));
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, At(15, 15));
+    SendMessageA(hwnd, WM_LBUTTONDBLCLK, MK_LBUTTON, At(15, 15));
+    EXPECT_EQ(GetCapture(), hwnd);
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, At(15, 15));
+    SendMessageA(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, At(16, 16));  // a later single click clicks again
+    SendMessageA(hwnd, WM_LBUTTONUP, 0, At(16, 16));
+    EXPECT_EQ(form.lower.events, (std::vector<std::string>{"down 5,5", "up 5,5", "click", "down 5,5", "up 5,5",
+                                                           "down 6,6", "up 6,6", "click"}));
+}
+
 TEST(GraphicControl, ItsCursorShowsOverItAndTheParentsElsewhere) {
     TOwnedWindow<TGraphicForm> form;
     const HCURSOR hand = LoadCursor(nullptr, IDC_HAND);
