@@ -20,6 +20,7 @@ TApplication::~TApplication() { DestroyHandle(); }
 bool TApplication::DispatchOne(MSG& message) {
     if (message.message == WM_QUIT) {
         terminated_ = true;
+        exitCode_ = static_cast<int>(message.wParam);
         return false;
     }
     if (message.hwnd) {
@@ -40,19 +41,22 @@ bool TApplication::ProcessMessages() {
     return !terminated_;
 }
 
+bool TApplication::HandleMessage() {
+    MSG message{};
+    const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got == -1 || got == 0) {
+        terminated_ = true;
+        exitCode_ = got == 0 ? static_cast<int>(message.wParam) : 1;
+        return false;
+    }
+    return DispatchOne(message);
+}
+
 int TApplication::Run() {
     if (mainWindow_ && !terminated_) ShowWindow(mainWindow_, SW_SHOW);
-    MSG message{};
-    while (!terminated_) {
-        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got == -1) break;
-        if (got == 0) {
-            terminated_ = true;
-            break;
-        }
-        DispatchOne(message);
+    while (!terminated_ && HandleMessage()) {
     }
-    return static_cast<int>(message.wParam);
+    return exitCode_;
 }
 
 // Another copy of the program finds this hidden window and activates it: the user means the main window.
@@ -81,6 +85,11 @@ void TApplication::ShowException(const std::exception& error) const {
     }
     MessageBoxA(mainWindow_ && IsWindow(mainWindow_) ? mainWindow_ : nullptr, text.c_str(), caption.c_str(),
                 MB_ICONSTOP | MB_OK);
+}
+
+int TApplication::ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) const {
+    if (messageBox_) return messageBox_(text, caption, flags);
+    return ::MessageBoxA(owner, text.c_str(), caption.c_str(), flags);
 }
 
 TApplication& Application() {

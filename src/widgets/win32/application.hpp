@@ -33,6 +33,8 @@ public:
 
     // Dispatches the messages waiting in the queue and returns; false once a quit message was taken.
     bool ProcessMessages();
+    // Waits for one message and dispatches it; false when it was the quit message (the loop then ends).
+    bool HandleMessage();
 
     // Asks the loop to end: posts a quit message with exit code 0.
     void Terminate();
@@ -46,6 +48,13 @@ public:
     using TErrorBox = std::function<void(const std::string& text, const std::string& caption)>;
     void SetErrorBox(TErrorBox errorBox) { errorBox_ = std::move(errorBox); }
 
+    // Asks the user through a Windows message box owned by `owner` (MessageBoxA's style flags) and
+    // answers the button pressed (IDYES, IDNO, ...).
+    int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT flags) const;
+    // Replaces the message boxes, e.g. to record the questions and answer them without waiting for a click.
+    using TMessageBox = std::function<int(const std::string& text, const std::string& caption, UINT flags)>;
+    void SetMessageBox(TMessageBox messageBox) { messageBox_ = std::move(messageBox); }
+
 protected:
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -54,8 +63,10 @@ private:
     void BringMainWindowForward() const;
 
     TErrorBox errorBox_;
+    TMessageBox messageBox_;
     HWND mainWindow_ = nullptr;
     bool terminated_ = false;
+    int exitCode_ = 0;
 };
 
 // The one application object of the process, created on first use.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "widgets/win32/application.hpp"
+#include "widgets/win32/button.hpp"
 
 namespace tips::widgets {
 
@@ -22,6 +23,7 @@ void TForm::CreateForm(const TFormLayout& layout) {
     params.width = width;
     params.height = height;
     menu_ = layout.menu;
+    centerOnScreen_ = layout.centerOnScreen;
     if (menu_) params.menuOrId = menu_->Handle();
     if (layout.centerOnScreen) {
         params.left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
@@ -58,6 +60,13 @@ LRESULT TForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SETFOCUS:
             RestoreFocus();
             return 0;
+        case WM_CLOSE:
+            // A modal form is hidden by its loop, not destroyed.
+            if (modal_) {
+                if (modalResult_ == mrNone) modalResult_ = mrCancel;
+                return 0;
+            }
+            break;
         case WM_DESTROY:
             try {
                 if (created_) FormDestroy();
@@ -85,6 +94,9 @@ void TForm::RememberFocus() {
 }
 
 void TForm::RestoreFocus() {
+    // A form disabled behind a modal window (a message box it owns) keeps no focus of its own: the
+    // modal window has it, and a control of the form that took it would run its enter handling.
+    if (!IsWindowEnabled(Handle())) return;
     if (lastFocus_ && IsWindow(lastFocus_) && IsChild(Handle(), lastFocus_) && IsWindowVisible(lastFocus_) &&
         IsWindowEnabled(lastFocus_)) {
         ::SetFocus(lastFocus_);
@@ -96,11 +108,32 @@ void TForm::RestoreFocus() {
 }
 
 bool TForm::PreTranslateMessage(const MSG& message) {
+    if (RunShortCut(message)) return true;
+    if (PressButtonForEnter(*this, message)) return true;
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
     if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
     const LRESULT wants = SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
     if (wants & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) return false;
     SelectNext(GetKeyState(VK_SHIFT) >= 0);
+    return true;
+}
+
+// The menu's shortcuts come before the focused control's own keys: a key that is one runs its item and
+// is consumed, so the control sees neither the key nor its character.
+bool TForm::RunShortCut(const MSG& message) {
+    if (!menu_ || (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)) return false;
+    TShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    TMenuItem* item = menu_->FindShortCut(ShortCut(static_cast<TVirtualKey>(message.wParam), shift));
+    if (!item || !item->OnClick) return false;
+    // Outside any window procedure here: what the handler raises goes to the error box as it would there.
+    try {
+        item->OnClick(*item);
+    } catch (const std::exception& error) {
+        Application().HandleException(error);
+    }
     return true;
 }
 
