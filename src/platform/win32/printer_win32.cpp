@@ -1,7 +1,8 @@
-// The Windows printer port: the default printer named in the profile (as the spooler keeps it), its
-// device's capabilities, and jobs drawn through a GDI canvas on a printer device context.
+// The Windows printer port: the spooler's default printer, its device's capabilities, and jobs drawn
+// through a GDI canvas on a printer device context.
 
 #include <windows.h>
+#include <winspool.h>
 
 #include <optional>
 #include <string>
@@ -16,12 +17,15 @@ namespace {
 constexpr const char* kInvalidPrinterText = "Printer selected is not valid";
 constexpr const char* kJobFailedText = "The printer did not accept the print job";
 
-// "name,driver,port" under [windows] device=; nothing when no printer is the default.
+// The spooler's default printer; nothing when no printer is the default. Asking the spooler (not the
+// profile's [windows] device= line) also has it read the installed printers first.
 std::optional<std::string> DefaultPrinterName() {
-    char device[1024] = {};
-    GetProfileStringA("windows", "device", "", device, sizeof device);
-    std::string name(device);
-    name = name.substr(0, name.find(','));
+    DWORD size = 0;
+    GetDefaultPrinterA(nullptr, &size);
+    if (size == 0) return std::nullopt;
+    std::string name(size, '\0');
+    if (!GetDefaultPrinterA(name.data(), &size)) return std::nullopt;
+    name.resize(name.find('\0'));
     if (name.empty()) return std::nullopt;
     return name;
 }
