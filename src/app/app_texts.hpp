@@ -24,4 +24,8 @@ inline constexpr const char* kMenuEdicion = "Edici\xF3n";
 inline constexpr const char* kTituloCaption = "T\xEDtulo";
 inline constexpr const char* kSortedByPrefix = "Ordenado por ";
 
+// The question asked when the main window closes with a tip still being edited or inserted.
+inline constexpr const char* kSaveChangesQuestion = "Guardar los cambios";
+inline constexpr const char* kConfirmCaption = "Confirmar";
+
 }  // namespace tips::app

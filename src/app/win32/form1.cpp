@@ -7,8 +7,11 @@
 #include "app/app_texts.hpp"
 #include "app/tips_file_path.hpp"
 #include "app/toolbar_glyphs.hpp"
+#include "app/win32/fvp.hpp"
+#include "base/scoped_value.hpp"
 #include "editor/main_window_keys.hpp"
 #include "highlight/vb_highlighter_form.hpp"
+#include "print/code_edit_print_form.hpp"
 #include "skin/embedded_skin.hpp"
 #include "widgets/win32/application.hpp"
 #include "widgets/win32/ext_application.hpp"
@@ -49,6 +52,7 @@ TForm1::TForm1(std::string executablePath)
     : MainMenu1(MainMenuItems()),
       ExtOneInstance1(widgets::ProcessOneInstanceHost()),
       executablePath_(std::move(executablePath)) {
+    print::ConfigureCodeEditPrint1(CodeEditPrint1, &VBHighlighter1);
     // The skin the executable carries is part of the window's stored layout: it is decoded first.
     SkinSource1.OnShowMessage = [](const std::string& text) {
         MessageBoxA(nullptr, text.c_str(), widgets::Application().Title().c_str(), MB_OK);
@@ -75,7 +79,6 @@ void TForm1::PlaceControls() {
     PnlToolbar.SetBounds(8, -2, 121, 27);
     PnlToolbar.BevelOuter = TPanelBevel::bvNone;
     PnlToolbar.SetTabOrder(0);
-    // The buttons' commands come with the editing commands; until then a click does nothing.
     const auto placeButton = [](TSpeedButton& button, const char* name, int left, const char* hint, TToolbarGlyph glyph) {
         button.Name = name;
         button.SetBounds(left, 2, 25, 25);
@@ -147,6 +150,30 @@ void TForm1::PlaceControls() {
 
     highlight::ConfigureVBHighlighter1(VBHighlighter1);
     PlaceCodigo();
+    ConnectCommands();
+}
+
+void TForm1::ConnectCommands() {
+    using widgets::TMenuItem;
+    using widgets::TSpeedButton;
+    const auto connect = [this](const char* name, void (TForm1::*handler)(TMenuItem&)) {
+        MainMenu1.Find(name)->OnClick = [this, handler](TMenuItem& sender) { (this->*handler)(sender); };
+    };
+    connect("Nuevo1", &TForm1::MnuNew_oldClick);
+    connect("Imprimir1", &TForm1::MnuPrint_oldClick);
+    connect("Salir1", &TForm1::MnuExit_oldClick);
+    connect("Cortar1", &TForm1::MnuCut_oldClick);
+    connect("Copiar1", &TForm1::MnuCopy_oldClick);
+    connect("Pegar1", &TForm1::MnuPaste_oldClick);
+    connect("PegarTodo1", &TForm1::MnuSelectAll_oldClick);
+    connect("Borrar1", &TForm1::MnuDelete_oldClick);
+    connect("Deshacer2", &TForm1::Deshacer1_oldClick);
+    connect("Rehacer2", &TForm1::Rehacer1_oldClick);
+    connect("Acercade1", &TForm1::Acercade1Click);
+    BtnPrint.OnClick = [this](TSpeedButton& sender) { BtnPrintClick(sender); };
+    BtnCut.OnClick = [this](TSpeedButton& sender) { BtnCutClick(sender); };
+    BtnCopy.OnClick = [this](TSpeedButton& sender) { BtnCopyClick(sender); };
+    BtnPaste.OnClick = [this](TSpeedButton& sender) { BtnPasteClick(sender); };
 }
 
 void TForm1::PlaceCodigo() {
@@ -228,21 +255,88 @@ void TForm1::DBGrid1KeyDown(widgets::TDBGrid& sender, WORD& key, widgets::TShift
 
 void TForm1::CodigoEnter(editor::TCustomCodeEdit& /*sender*/) {
     // A tip typed in the grid is stored, and moves to its sorted place, before its code is edited.
+    if (askingToStore_) return;   // the answer decides what becomes of the tip
     const auto state = dsTrucos.State();
     if (state == store::TDataSetState::dsEdit || state == store::TDataSetState::dsInsert) tbTrucos.Post();
 }
 
-void TForm1::StorePendingTip() {
-    // What the grid or the code editor holds is written into the tip, which is then stored when
-    // anything changed (and dropped when it is an untouched new row). A failing post keeps the window open.
-    if (tbTrucos.Active()) tbTrucos.CheckBrowseMode();
+// ---- Commands ------------------------------------------------------------------------------------
+
+void TForm1::MnuNew_oldClick(widgets::TMenuItem& /*sender*/) {
+    // A pending tip is stored when it changed and dropped when it did not, so that two in a row leave
+    // no empty tip behind.
+    tbTrucos.Append();
+    DBGrid1.SetSelectedIndex(0);
+    DBGrid1.SetFocus();
 }
+
+void TForm1::MnuPrint_oldClick(widgets::TMenuItem& /*sender*/) { ShowPrintPreview(); }
+void TForm1::BtnPrintClick(widgets::TSpeedButton& /*sender*/) { ShowPrintPreview(); }
+
+// The code as the editor shows it (not yet written back, perhaps) and the tip's title go to the print
+// engine, which the preview window then shows.
+void TForm1::ShowPrintPreview() {
+    if (!fvp) return;
+    CodeEditPrint1.Lines().SetText(Codigo.Core().Lines().Text());
+    CodeEditPrint1.SetTitle(tbTrucosFields.Descripcion->AsString());
+    fvp->CodeEditPrintPreview.Preview().SetCodeEditPrint(&CodeEditPrint1);
+    fvp->ShowModal();
+}
+
+void TForm1::MnuExit_oldClick(widgets::TMenuItem& /*sender*/) {
+    // Leaving must not drop what the user typed without a word: the same question as closing. A
+    // store that fails raises before the application is asked to end.
+    AskToStorePendingTip();
+    widgets::Application().Terminate();
+}
+
+void TForm1::RunCodigoCommand(editor::TCodeEditorCommand command) { Codigo.Core().RunCommand(command, '\0', {}); }
+
+void TForm1::MnuCut_oldClick(widgets::TMenuItem& /*sender*/) { RunCodigoCommand(editor::ecCut); }
+void TForm1::BtnCutClick(widgets::TSpeedButton& /*sender*/) { RunCodigoCommand(editor::ecCut); }
+void TForm1::MnuCopy_oldClick(widgets::TMenuItem& /*sender*/) { RunCodigoCommand(editor::ecCopy); }
+void TForm1::BtnCopyClick(widgets::TSpeedButton& /*sender*/) { RunCodigoCommand(editor::ecCopy); }
+void TForm1::MnuPaste_oldClick(widgets::TMenuItem& /*sender*/) { RunCodigoCommand(editor::ecPaste); }
+void TForm1::BtnPasteClick(widgets::TSpeedButton& /*sender*/) { RunCodigoCommand(editor::ecPaste); }
+void TForm1::MnuSelectAll_oldClick(widgets::TMenuItem& /*sender*/) { RunCodigoCommand(editor::ecSelectAll); }
+void TForm1::Deshacer1_oldClick(widgets::TMenuItem& /*sender*/) { RunCodigoCommand(editor::ecUndo); }
+void TForm1::Rehacer1_oldClick(widgets::TMenuItem& /*sender*/) { RunCodigoCommand(editor::ecRedo); }
+
+void TForm1::MnuDelete_oldClick(widgets::TMenuItem& /*sender*/) { tbTrucos.Delete(); }
+
+void TForm1::Acercade1Click(widgets::TMenuItem& /*sender*/) {
+    if (Form2) Form2->ShowModal();
+}
+
+// ---- Closing -------------------------------------------------------------------------------------
+
+void TForm1::AskToStorePendingTip() {
+    const auto state = dsTrucos.State();
+    if (state != store::TDataSetState::dsEdit && state != store::TDataSetState::dsInsert) return;
+    // When the box closes, the focus comes back to the control that had it; the editor's enter handling
+    // must not store the tip before the answer is acted on.
+    int answer = IDNO;
+    {
+        const base::TScopedValue asking(askingToStore_, true);
+        answer = widgets::Application().ShowMessageBox(Handle(), kSaveChangesQuestion, kConfirmCaption,
+                                                       MB_SYSTEMMODAL | MB_ICONQUESTION | MB_YESNO);
+    }
+    if (answer == IDYES) {
+        tbTrucos.Post();   // the grid and the editor write what they hold into the tip first
+    } else {
+        tbTrucos.Cancel();
+    }
+}
+
+void TForm1::FormCloseQuery(bool& /*canClose*/) { AskToStorePendingTip(); }
 
 LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CLOSE) {
-        // Closing the main window ends the application; the windows go when the loop has ended.
-        StorePendingTip();
-        widgets::Application().Terminate();
+        // Closing the main window ends the application; the windows go when the loop has ended. A failing
+        // store raises out of here: the error box shows it and the window stays open.
+        bool canClose = true;
+        FormCloseQuery(canClose);
+        if (canClose) widgets::Application().Terminate();
         return 0;
     }
     return TForm::WndProc(message, wParam, lParam);

@@ -7,6 +7,7 @@
 #include "app/tips_file_keeper.hpp"
 #include "highlight/vb_highlighter.hpp"
 #include "platform/collator.hpp"
+#include "print/code_edit_print.hpp"
 #include "skin/skin_source.hpp"
 #include "store/data_source.hpp"
 #include "store/memory_table.hpp"
@@ -27,6 +28,8 @@
 
 namespace tips::app {
 
+class Tfvp;
+
 class TForm1 : public widgets::TForm {
 public:
     // executablePath decides where trucos.dat lives; by default the running program's own path.
@@ -37,6 +40,8 @@ public:
     const store::TTipsFields tbTrucosFields = store::CreateTipsFields(tbTrucos);
     store::TDataSource dsTrucos{&tbTrucos};
     highlight::TVBHighlighter VBHighlighter1;
+    // Prints the current tip through the preview window; refers to VBHighlighter1.
+    print::TCodeEditPrint CodeEditPrint1;
     skin::TSkinSource SkinSource1;
     widgets::TMainMenu MainMenu1;
     widgets::TExtOneInstance ExtOneInstance1;
@@ -65,6 +70,30 @@ public:
     // Entering the code editor stores a tip still being edited or inserted.
     void CodigoEnter(editor::TCustomCodeEdit& sender);
 
+    // The windows the print and about commands show, made after this one (left null, the commands do nothing).
+    Tfvp* fvp = nullptr;
+    widgets::TForm* Form2 = nullptr;
+
+    // Handlers of the menu and the toolbar.
+    void MnuNew_oldClick(widgets::TMenuItem& sender);
+    void MnuPrint_oldClick(widgets::TMenuItem& sender);
+    void BtnPrintClick(widgets::TSpeedButton& sender);
+    void MnuExit_oldClick(widgets::TMenuItem& sender);
+    void MnuCut_oldClick(widgets::TMenuItem& sender);
+    void BtnCutClick(widgets::TSpeedButton& sender);
+    void MnuCopy_oldClick(widgets::TMenuItem& sender);
+    void BtnCopyClick(widgets::TSpeedButton& sender);
+    void MnuPaste_oldClick(widgets::TMenuItem& sender);
+    void BtnPasteClick(widgets::TSpeedButton& sender);
+    void MnuSelectAll_oldClick(widgets::TMenuItem& sender);
+    void MnuDelete_oldClick(widgets::TMenuItem& sender);
+    void Deshacer1_oldClick(widgets::TMenuItem& sender);
+    void Rehacer1_oldClick(widgets::TMenuItem& sender);
+    void Acercade1Click(widgets::TMenuItem& sender);
+    // Asked when the window is to close: offers to store a tip still being edited or inserted. canClose
+    // stays true; a failing store raises, and the window then stays open.
+    void FormCloseQuery(bool& canClose);
+
 protected:
     void LayoutLoaded() override;
     void FormCreate() override;
@@ -75,10 +104,15 @@ protected:
 private:
     void PlaceControls();
     void PlaceCodigo();
-    // Closing stores what was typed into the current tip and not yet stored.
-    void StorePendingTip();
+    void ConnectCommands();
+    // One command through the code editor's command path, whatever has the focus.
+    void RunCodigoCommand(editor::TCodeEditorCommand command);
+    // With a tip being edited or inserted: asks whether to keep it, then stores or drops it.
+    void AskToStorePendingTip();
+    void ShowPrintPreview();
 
     std::string executablePath_;
+    bool askingToStore_ = false;   // the question about a pending tip is on the screen
     TTipsFileKeeper tipsFile_;
 };
 

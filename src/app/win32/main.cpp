@@ -22,6 +22,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         tips::widgets::TOwnedWindow<tips::app::TForm1> form1;
         tips::widgets::TOwnedWindow<tips::app::Tfvp> fvp;
         tips::widgets::TOwnedWindow<tips::app::TForm2> form2;
+        form1.fvp = &fvp;
+        form1.Form2 = &form2;
         application.SetMainWindow(form1.Handle());
         return application.Run();
     } catch (const std::exception& error) {

@@ -6,6 +6,7 @@
 #include <imm.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -223,6 +224,18 @@ LRESULT TCodeEditWindow::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             editor_.Resized();
             break;
         case WM_SETFONT: return 0;  // the editor keeps its own font
+        // The window's text is the editor's, as an edit control's is (for screen readers and for tools
+        // that read the program from outside).
+        case WM_GETTEXTLENGTH: return static_cast<LRESULT>(editor_.Lines().Text().size());
+        case WM_GETTEXT: {
+            if (wParam == 0 || lParam == 0) return 0;
+            const std::string text = editor_.Lines().Text();
+            const std::size_t count = std::min<std::size_t>(text.size(), wParam - 1);
+            auto* buffer = reinterpret_cast<char*>(lParam);
+            std::copy_n(text.data(), count, buffer);
+            buffer[count] = '\0';
+            return static_cast<LRESULT>(count);
+        }
         case WM_SETFOCUS:
             editor_.FocusReceived();
             break;

@@ -1,6 +1,6 @@
 #pragma once
 // A private directory standing in for the executable's own, tips files made with the store, and the
-// error box recorded instead of shown: what every main-window test starts from.
+// error box and the questions recorded instead of shown: what every main-window test starts from.
 
 #include <gtest/gtest.h>
 
@@ -69,9 +69,18 @@ protected:
         tips::widgets::Application().SetErrorBox([this](const std::string& text, const std::string& caption) {
             boxes_.emplace_back(text, caption);
         });
+        // Like a real box, the recorded one takes the focus while it is up and gives it back when it closes.
+        tips::widgets::Application().SetMessageBox([this](const std::string& text, const std::string& caption, UINT flags) {
+            questions_.push_back({text, caption, flags});
+            const HWND focus = GetFocus();
+            SetFocus(nullptr);
+            SetFocus(focus);
+            return answer_;
+        });
     }
     void TearDown() override {
         tips::widgets::Application().SetErrorBox(nullptr);
+        tips::widgets::Application().SetMessageBox(nullptr);
         RemoveDirectoryA(TipsFile().c_str());
         DeleteFileA(TipsFile().c_str());
         RemoveDirectoryA(dir_.c_str());
@@ -80,8 +89,17 @@ protected:
     std::string Executable() const { return dir_ + "\\tips.exe"; }
     std::string TipsFile() const { return dir_ + "\\trucos.dat"; }
 
+    struct TQuestion {
+        std::string text;
+        std::string caption;
+        UINT flags;
+    };
+
     std::string dir_;
     std::vector<std::pair<std::string, std::string>> boxes_;
+    // The questions the program asked, each answered with answer_.
+    std::vector<TQuestion> questions_;
+    int answer_ = IDYES;
 };
 
 }  // namespace tips_test

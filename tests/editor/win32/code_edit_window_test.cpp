@@ -109,6 +109,21 @@ TEST(CodeEditWindow, TypedCharactersAndKeysGoThroughTheEditor) {
     EXPECT_EQ(form.edit.Editor().CaretPoint(), (TPoint{3, 2}));
 }
 
+TEST(CodeEditWindow, TheWindowsTextIsTheEditorsTextCutToTheBuffer) {
+    TOwnedWindow<TEditorForm> form;
+    TypeKeys("Dim x");
+    PressKey(VK_RETURN);
+    TypeKeys("End");
+    const std::string text = "Dim x\r\nEnd\r\n";
+    EXPECT_EQ(GetWindowTextLengthA(form.edit.Handle()), static_cast<int>(text.size()));
+    char whole[64]{};
+    EXPECT_EQ(GetWindowTextA(form.edit.Handle(), whole, sizeof whole), static_cast<int>(text.size()));
+    EXPECT_EQ(std::string(whole), text);
+    char cut[5]{'?', '?', '?', '?', '?'};
+    EXPECT_EQ(SendMessageA(form.edit.Handle(), WM_GETTEXT, sizeof cut, reinterpret_cast<LPARAM>(cut)), 4);
+    EXPECT_EQ(std::string(cut), "Dim ");
+}
+
 TEST(CodeEditWindow, AltBackspaceRunsItsCommandAndItsSystemCharacterIsSwallowed) {
     TOwnedWindow<TEditorForm> form;
     TCustomCodeEdit& editor = form.edit.Editor();

@@ -17,6 +17,7 @@
 #include "editor/win32/code_edit_window.hpp"
 #include "widgets/win32/edit_box.hpp"
 #include "widgets/win32/form.hpp"
+#include "win32/keys_held.hpp"
 
 namespace tips::editor::wintest {
 
@@ -51,23 +52,7 @@ public:
     widgets::TEdit other{this};
 };
 
-// Holds keys down for GetKeyState while it lives.
-class TKeysHeld {
-public:
-    explicit TKeysHeld(std::initializer_list<int> keys) {
-        GetKeyboardState(saved_);
-        BYTE state[256];
-        std::copy(std::begin(saved_), std::end(saved_), state);
-        for (const int key : keys) state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~TKeysHeld() { SetKeyboardState(saved_); }
-    TKeysHeld(const TKeysHeld&) = delete;
-    TKeysHeld& operator=(const TKeysHeld&) = delete;
-
-private:
-    BYTE saved_[256]{};
-};
+using tips_test::TKeysHeld;
 
 inline void Pump() {
     MSG message;

@@ -17,6 +17,7 @@
 #include "widgets/win32/application.hpp"
 #include "widgets/win32/edit_box.hpp"
 #include "widgets/win32/form.hpp"
+#include "win32/keys_held.hpp"
 
 namespace {
 
@@ -75,22 +76,6 @@ void Click(HWND window, int x, int y) {
     SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 POINT Middle(const tips::platform::TViewRect& rect) { return {(rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2}; }
-
-// Holds Shift down for GetKeyState while it lives.
-class TShiftHeld {
-public:
-    TShiftHeld() {
-        GetKeyboardState(saved_);
-        BYTE state[256];
-        std::copy(std::begin(saved_), std::end(saved_), state);
-        state[VK_SHIFT] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~TShiftHeld() { SetKeyboardState(saved_); }
-
-private:
-    BYTE saved_[256]{};
-};
 
 std::string EditText(HWND edit) {
     char buffer[256]{};
@@ -254,7 +239,7 @@ TEST(DBGridWindow, TabAndShiftTabMoveBetweenCellsAndRows) {
     EXPECT_EQ(form.grid.SelectedIndex(), 0);
     EXPECT_EQ(form.fields.Descripcion->AsString(), "Bucles");
     {
-        TShiftHeld shift;
+        tips_test::TKeysHeld shift{VK_SHIFT};
         Key(VK_TAB);
     }
     EXPECT_EQ(form.grid.SelectedIndex(), 1);
