@@ -60,6 +60,24 @@ private:
     BYTE saved_[256]{};
 };
 
+// What the toolbar's tooltip window shows for each button, in order.
+std::vector<std::string> ToolTipTexts(Tfvp& fvp) {
+    const HWND tips = reinterpret_cast<HWND>(SendMessageA(fvp.ToolBar1.ToolbarHandle(), TB_GETTOOLTIPS, 0, 0));
+    std::vector<std::string> texts;
+    if (tips == nullptr) return texts;
+    const int count = static_cast<int>(SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[80]{};
+        TTTOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        if (!SendMessageA(tips, TTM_ENUMTOOLSA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tool))) continue;
+        tool.lpszText = text;
+        SendMessageA(tips, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+        texts.emplace_back(text);
+    }
+    return texts;
+}
+
 std::string BesideTheExecutable(const std::string& name) {
     char path[MAX_PATH];
     const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -169,10 +187,12 @@ TEST_F(PrintPreviewWindow, ActionsCarryTheirHintsImagesAndShortcuts) {
         EXPECT_EQ(e.action->ImageIndex, e.image) << e.action->Name;
         EXPECT_EQ(e.action->ShortCut, e.shortCut) << e.action->Name;
     }
-    // The buttons' tooltips are the short hints.
+    // The buttons' tooltips are the short hints, as the toolbar's tooltip window reads them.
     EXPECT_EQ(fvp.ToolBar1.Find("FirstBtn")->Hint, "First");
     EXPECT_EQ(fvp.ToolBar1.Find("ToolButton3")->Hint, "Zoom");
     EXPECT_EQ(fvp.ToolBar1.Find("CloseBtn")->Hint, "Close");
+    const std::vector<std::string> texts = ToolTipTexts(fvp);
+    EXPECT_EQ(texts, (std::vector<std::string>{"First", "Previous", "Next", "Last", "Zoom", "Print", "Close"}));
 }
 
 TEST_F(PrintPreviewWindow, OpensMaximisedAtPageOneWithItsStatusEveryTime) {
@@ -383,6 +403,9 @@ TEST_F(PrintPreviewWindow, ThePrintHintNamesTheSelectedPrinterOnlyWhenThereIsOne
     Show(CodeOfLines(5), {CloseStep()});
     EXPECT_EQ(fvp.PrintCmd.Hint, "Print (Oficina)|Print the document on Oficina");
     EXPECT_EQ(fvp.ToolBar1.Find("PrintBtn")->Hint, "Print (Oficina)");
+    const std::vector<std::string> tooltips = ToolTipTexts(fvp);
+    ASSERT_EQ(tooltips.size(), 7u);
+    EXPECT_EQ(tooltips[5], "Print (Oficina)");
 }
 
 TEST_F(PrintPreviewWindow, PrintingWithoutAPrinterShowsTheErrorAndKeepsThePreview) {
