@@ -344,6 +344,44 @@ TEST_F(PrintPreviewWindow, ZoomMenuItemsSetTheScaleByTheirTags) {
     EXPECT_EQ(afterButton, TCodePreviewScale::pscWholePage);
 }
 
+TEST_F(PrintPreviewWindow, TheZoomButtonsArrowOpensTheZoomMenuBelowIt) {
+    RECT menuRect{};
+    RECT buttonOnScreen{};
+    bool menuShown = false;
+    std::vector<TModalScript::TStep> steps;
+    steps.push_back([&] {
+        const RECT button = fvp.ToolBar1.ButtonRect(5);
+        buttonOnScreen = button;
+        MapWindowPoints(fvp.ToolBar1.Handle(), nullptr, reinterpret_cast<POINT*>(&buttonOnScreen), 2);
+        POINT arrow{button.right - 3, (button.top + button.bottom) / 2};
+        MapWindowPoints(fvp.ToolBar1.Handle(), fvp.ToolBar1.ToolbarHandle(), &arrow, 1);
+        PostMessageA(fvp.ToolBar1.ToolbarHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(arrow.x, arrow.y));
+        PostMessageA(fvp.ToolBar1.ToolbarHandle(), WM_LBUTTONUP, 0, MAKELPARAM(arrow.x, arrow.y));
+    });
+    // Runs inside the menu's own loop: the menu is up. Down three times (Whole page, Page width, then
+    // past the separator to 25%) and Enter.
+    steps.push_back([&] {
+        const HWND menu = FindWindowA("#32768", nullptr);
+        menuShown = menu != nullptr && IsWindowVisible(menu);
+        if (menu != nullptr) GetWindowRect(menu, &menuRect);
+        for (int i = 0; i < 3; ++i) tips_test::PostKey(fvp.Handle(), VK_DOWN);
+        tips_test::PostKey(fvp.Handle(), VK_RETURN);
+    });
+    TCodePreviewScale mode = TCodePreviewScale::pscWholePage;
+    int percent = 0;
+    steps.push_back([&] {
+        mode = Preview().ScaleMode();
+        percent = Preview().ScalePercent();
+    });
+    steps.push_back(CloseStep());
+    Show(CodeOfLines(20), std::move(steps));
+    EXPECT_TRUE(menuShown);
+    EXPECT_EQ(menuRect.left, buttonOnScreen.left);
+    EXPECT_EQ(menuRect.top, buttonOnScreen.bottom);
+    EXPECT_EQ(mode, TCodePreviewScale::pscUserScaled);
+    EXPECT_EQ(percent, 25);
+}
+
 TEST_F(PrintPreviewWindow, TheToolbarButtonsRunTheirActions) {
     auto clickButton = [this](const char* name) {
         int index = 0;
