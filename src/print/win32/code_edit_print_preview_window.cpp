@@ -70,8 +70,12 @@ void TCodeEditPrintPreviewWindow::SetBorderStyle(TPreviewBorderStyle style) {
     if (borderStyle_ == style) return;
     borderStyle_ = style;
     if (!HandleAllocated()) return;
+    const bool hadFocus = Focused();
     DestroyHandle();
     HandleNeeded();
+    // The new window is placed as its parent places its children.
+    if (Parent() != nullptr) Parent()->AlignControls();
+    if (hadFocus) SetFocus();
 }
 
 void TCodeEditPrintPreviewWindow::RefreshLayout() {

@@ -186,6 +186,40 @@ TEST_F(PreviewControl, AtAPercentageBothBarsScrollTheSheet) {
     EXPECT_EQ(picture.At(12, client.cy / 2), RGB(0, 0, 0));
 }
 
+// A scroll moves the pixels already shown and paints only the band uncovered: the result must be the
+// picture a full repaint gives.
+TEST_F(PreviewControl, ScrollingByALineShowsWhatAFullRepaintShows) {
+    Link();
+    Core().SetScalePercent(100);
+    UpdateWindow(Handle());
+    for (const WORD code : {SB_LINEDOWN, SB_LINEDOWN, SB_PAGEDOWN, SB_LINEUP}) {
+        SendMessageA(Handle(), WM_VSCROLL, code, 0);
+        UpdateWindow(Handle());
+        const TClientCapture scrolled(Handle());
+        InvalidateRect(Handle(), nullptr, FALSE);
+        const TClientCapture repainted(Handle());
+        EXPECT_TRUE(scrolled == repainted) << "after scroll code " << code << " to " << Core().ScrollY();
+    }
+    EXPECT_LT(Core().ScrollY(), 0);
+}
+
+TEST_F(PreviewControl, ABorderStyleChangeMakesTheWindowAgain) {
+    Link();
+    const HWND before = Handle();
+    EXPECT_NE(GetWindowLongA(before, GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    form.preview.SetBorderStyle(tips::print::TPreviewBorderStyle::bsNone);
+    ASSERT_TRUE(form.preview.HandleAllocated());
+    EXPECT_FALSE(IsWindow(before));
+    EXPECT_EQ(GetWindowLongA(Handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    // Placed again filling the form, now without the edge, and still showing the engine's page.
+    const SIZE client = form.preview.ClientSize();
+    const int horizontalBar = (GetWindowLongA(Handle(), GWL_STYLE) & WS_HSCROLL) ? GetSystemMetrics(SM_CYHSCROLL) : 0;
+    EXPECT_EQ(client.cx, 567 + 4);
+    EXPECT_EQ(client.cy, 377 + 4 - horizontalBar);
+    EXPECT_EQ(Core().CodeEditPrint(), &engine);
+    EXPECT_EQ(Core().SheetWidth(), 794);
+}
+
 TEST_F(PreviewControl, ReportsEachMouseButtonPressedWithItsPoint) {
     struct Press {
         TMouseButton button;
