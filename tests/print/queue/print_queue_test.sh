@@ -22,7 +22,7 @@ export CUPS_SERVER="$queue/cups.sock"
 export TIPS_PRINT_QUEUE="$queue"
 
 # Wine reads the printers when the process starts: the scheduler is up by now.
-timeout 300 "$wine_run" "$wine_state" "$exe" --gtest_filter='PrintQueue.*'
+timeout 120 "$wine_run" "$wine_state" "$exe" --gtest_filter='PrintQueue.*'
 # Each job overwrites the queue's file: wait until no job is left rather than for the file.
 "$queue_tool" wait "$queue" 60
 
