@@ -199,7 +199,8 @@ bool Tfvp::PreTranslateMessage(const MSG& message) {
 }
 
 LRESULT Tfvp::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SHOWWINDOW && wParam != 0) FormShow();
+    // Shown by a call (not restored with an owner): lParam 0.
+    if (message == WM_SHOWWINDOW && wParam != 0 && lParam == 0) FormShow();
     return widgets::TForm::WndProc(message, wParam, lParam);
 }
 

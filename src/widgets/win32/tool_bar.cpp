@@ -1,56 +1,6 @@
 #include "widgets/win32/tool_bar.hpp"
 
-#include <cstring>
-
-#include "platform/win32/gdi_object.hpp"
-
 namespace tips::widgets {
-
-namespace {
-
-// A 24-bit bottom-up DIB of the image, for the image list to copy.
-platform::TBitmapHandle DibOf(const skin::Image& image) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image.Width();
-    info.bmiHeader.biHeight = image.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    platform::TBitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || bits == nullptr) return bitmap;
-    const int stride = (image.Width() * 3 + 3) & ~3;
-    auto* rows = static_cast<std::uint8_t*>(bits);
-    for (int y = 0; y < image.Height(); ++y) {
-        std::uint8_t* row = rows + static_cast<std::ptrdiff_t>(image.Height() - 1 - y) * stride;
-        for (int x = 0; x < image.Width(); ++x) {
-            const skin::Rgb c = image.At(x, y);
-            row[x * 3] = c.b;
-            row[x * 3 + 1] = c.g;
-            row[x * 3 + 2] = c.r;
-        }
-    }
-    return bitmap;
-}
-
-}  // namespace
-
-TImageList::~TImageList() {
-    if (handle_ != nullptr) ImageList_Destroy(handle_);
-}
-
-void TImageList::Assign(const skin::Image& strip, int size) {
-    if (handle_ != nullptr) ImageList_Destroy(handle_);
-    handle_ = nullptr;
-    if (size <= 0 || strip.Empty()) return;
-    handle_ = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, strip.Width() / size, 0);
-    if (handle_ == nullptr) return;
-    const platform::TBitmapHandle bitmap = DibOf(strip);
-    if (bitmap) ImageList_AddMasked(handle_, bitmap.get(), RGB(255, 0, 255));
-}
-
-int TImageList::Count() const { return handle_ != nullptr ? ImageList_GetImageCount(handle_) : 0; }
 
 TToolBar::TToolBar(TWinControl* parent) : TWinControl(parent) { SetAlign(TAlign::alTop); }
 
@@ -139,9 +89,9 @@ void TToolBar::CreateWnd() {
     SendMessageA(toolbar_, TB_AUTOSIZE, 0, 0);
 }
 
-void TToolBar::Notify(const NMHDR& header, LRESULT& result) {
+void TToolBar::Notify(NMHDR& header, LRESULT& result) {
     if (header.code == TTN_GETDISPINFOA) {
-        auto& info = const_cast<NMTTDISPINFOA&>(reinterpret_cast<const NMTTDISPINFOA&>(header));
+        auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
         const TToolButton* button = FromCommand(static_cast<int>(header.idFrom));
         tipText_ = button != nullptr ? button->Hint : std::string();
         info.lpszText = tipText_.data();
@@ -149,7 +99,7 @@ void TToolBar::Notify(const NMHDR& header, LRESULT& result) {
         return;
     }
     if (header.code == TTN_GETDISPINFOW) {
-        auto& info = const_cast<NMTTDISPINFOW&>(reinterpret_cast<const NMTTDISPINFOW&>(header));
+        auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
         const TToolButton* button = FromCommand(static_cast<int>(header.idFrom));
         const std::string text = button != nullptr ? button->Hint : std::string();
         MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, info.szText, static_cast<int>(std::size(info.szText)));
@@ -158,7 +108,7 @@ void TToolBar::Notify(const NMHDR& header, LRESULT& result) {
         return;
     }
     if (header.code == TBN_DROPDOWN) {
-        const auto& drop = reinterpret_cast<const NMTOOLBARA&>(header);
+        const auto& drop = reinterpret_cast<NMTOOLBARA&>(header);
         TToolButton* button = FromCommand(drop.iItem);
         if (button != nullptr && button->OnDropDown) {
             RECT rect{};
@@ -180,7 +130,7 @@ LRESULT TToolBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_NOTIFY: {
-            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
+            auto& header = *reinterpret_cast<NMHDR*>(lParam);
             if (toolbar_ != nullptr && (header.hwndFrom == toolbar_ ||
                                         header.hwndFrom == reinterpret_cast<HWND>(SendMessageA(toolbar_, TB_GETTOOLTIPS, 0, 0)))) {
                 LRESULT result = 0;

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/bitmap.hpp"
+#include "widgets/win32/image_list.hpp"
 #include "widgets/win32/control.hpp"
 
 namespace tips::widgets {
@@ -27,23 +27,6 @@ struct TToolButton {
     std::function<void(TToolButton& sender)> OnClick;
     // The arrow of a drop-down button was pressed, with the button's rectangle on the screen.
     std::function<void(TToolButton& sender, const RECT& screen)> OnDropDown;
-};
-
-// An image list destroyed with its owner.
-class TImageList {
-public:
-    TImageList() = default;
-    TImageList(const TImageList&) = delete;
-    TImageList& operator=(const TImageList&) = delete;
-    ~TImageList();
-
-    // Cuts `strip` into square images of `size`, magenta transparent.
-    void Assign(const skin::Image& strip, int size);
-    HIMAGELIST Handle() const { return handle_; }
-    int Count() const;
-
-private:
-    HIMAGELIST handle_ = nullptr;
 };
 
 class TToolBar : public TWinControl {
@@ -74,7 +57,8 @@ protected:
 
 private:
     static constexpr int kFirstCommand = 100;
-    void Notify(const NMHDR& header, LRESULT& result);
+    // The toolbar's and its tooltips' notifications: tooltip texts and the drop-down arrow.
+    void Notify(NMHDR& header, LRESULT& result);
     TToolButton* FromCommand(int id);
 
     std::vector<TToolButton> buttons_;
