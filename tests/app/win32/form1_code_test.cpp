@@ -64,15 +64,7 @@ protected:
     static std::string Title(TForm1& form) { return form.tbTrucosFields.Descripcion->AsString(); }
 
     // The code of the tip with this title in the saved file ("?" when the file has no such tip).
-    std::string SavedCode(const std::string& title) const {
-        tips::store::TMemoryTable reread("tbTrucos", tips::platform::UserDefaultCollator());
-        const auto fields = tips::store::CreateTipsFields(reread);
-        if (!reread.LoadFromFile(TipsFile()).complete) return "?";
-        for (reread.First(); !reread.Eof(); reread.Next()) {
-            if (fields.Descripcion->AsString() == title) return fields.Truco->AsString();
-        }
-        return "?";
-    }
+    std::string SavedCode(const std::string& title) const { return tips_test::SavedCode(TipsFile(), title); }
 };
 
 TEST_F(CodeEditor, CodigoFillsTheRightPaneBoundToTheTipsCodeWithItsStoredSettings) {

@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -13,10 +12,8 @@
 
 #include "app/win32/form1.hpp"
 #include "main_window_fixture.hpp"
-#include "platform/collator.hpp"
-#include "store/memory_table.hpp"
-#include "store/tips_fields.hpp"
 #include "widgets/win32/application.hpp"
+#include "win32/clipboard_text.hpp"
 #include "win32/keys_held.hpp"
 
 namespace {
@@ -25,35 +22,16 @@ using tips::app::TForm1;
 using tips::store::TDataSetState;
 using tips::widgets::Application;
 using tips::widgets::TOwnedWindow;
+using tips_test::ClipboardText;
 using tips_test::FileWith;
 using tips_test::MainWindow;
+using tips_test::SetClipboardText;
 using tips_test::TKeysHeld;
 using tips_test::Write;
 
 constexpr const char* kAbrirCode = "Open \"a.txt\" For Input As #1\r\nClose #1\r\n";
 // The same code as a selection of all of it holds it: no line break after the last line.
 constexpr const char* kAbrirSelected = "Open \"a.txt\" For Input As #1\r\nClose #1";
-
-void SetClipboardText(const std::string& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
-    CloseClipboard();
-}
-
-std::string ClipboardText() {
-    if (!OpenClipboard(nullptr)) return "?";
-    std::string text = "?";
-    if (const HANDLE data = GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
 
 std::string WindowText(HWND window) {
     char text[256]{};
@@ -103,24 +81,13 @@ protected:
 
     // The saved tips as "category/title" in file order ({"?"} when the file does not load).
     std::vector<std::string> SavedTips() const {
-        tips::store::TMemoryTable reread("tbTrucos", tips::platform::UserDefaultCollator());
-        const auto fields = tips::store::CreateTipsFields(reread);
-        if (!reread.LoadFromFile(TipsFile()).complete) return {"?"};
-        std::vector<std::string> tips;
-        for (reread.First(); !reread.Eof(); reread.Next()) {
-            tips.push_back(fields.Categoria->AsString() + "/" + fields.Descripcion->AsString());
-        }
-        return tips;
+        const auto tips = tips_test::ReadTips(TipsFile());
+        if (!tips) return {"?"};
+        std::vector<std::string> names;
+        for (const tips_test::TTip& tip : *tips) names.push_back(tip.categoria + "/" + tip.descripcion);
+        return names;
     }
-    std::string SavedCode(const std::string& title) const {
-        tips::store::TMemoryTable reread("tbTrucos", tips::platform::UserDefaultCollator());
-        const auto fields = tips::store::CreateTipsFields(reread);
-        if (!reread.LoadFromFile(TipsFile()).complete) return "?";
-        for (reread.First(); !reread.Eof(); reread.Next()) {
-            if (fields.Descripcion->AsString() == title) return fields.Truco->AsString();
-        }
-        return "?";
-    }
+    std::string SavedCode(const std::string& title) const { return tips_test::SavedCode(TipsFile(), title); }
 };
 
 // ---- Shortcuts come first ------------------------------------------------------------------------

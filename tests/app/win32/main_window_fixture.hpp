@@ -9,6 +9,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -54,6 +55,26 @@ inline std::string FileWith(std::initializer_list<const char*> titles) {
     std::vector<TTip> tips;
     for (const char* title : titles) tips.push_back({"Ficheros", title});
     return FileWith(tips);
+}
+
+// The tips of a tips file in file order; nullopt when it does not load completely.
+inline std::optional<std::vector<TTip>> ReadTips(const std::string& path) {
+    tips::store::TMemoryTable table("tbTrucos", tips::platform::UserDefaultCollator());
+    const auto fields = tips::store::CreateTipsFields(table);
+    if (!table.LoadFromFile(path).complete) return std::nullopt;
+    std::vector<TTip> tips;
+    for (table.First(); !table.Eof(); table.Next()) {
+        tips.push_back({fields.Categoria->AsString(), fields.Descripcion->AsString(), fields.Truco->AsString()});
+    }
+    return tips;
+}
+
+// The code of the tip with this title in a tips file ("?" when it has none or does not load).
+inline std::string SavedCode(const std::string& path, const std::string& title) {
+    for (const TTip& tip : ReadTips(path).value_or(std::vector<TTip>{})) {
+        if (tip.descripcion == title) return tip.truco;
+    }
+    return "?";
 }
 
 class MainWindow : public ::testing::Test {

@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <optional>
@@ -14,15 +13,14 @@
 #include <vector>
 
 #include "main_window_fixture.hpp"
-#include "platform/collator.hpp"
 #include "running_program.hpp"
-#include "store/memory_table.hpp"
-#include "store/tips_fields.hpp"
+#include "win32/clipboard_text.hpp"
 
 namespace {
 
 using tips_test::FileWith;
 using tips_test::Read;
+using tips_test::SetClipboardText;
 using tips_test::TRunningProgram;
 using tips_test::Write;
 
@@ -135,16 +133,6 @@ void Click(HWND window, int x, int y) {
     PostMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-void SetClipboardText(const std::string& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
-    CloseClipboard();
-}
-
 // The menus chosen from the keyboard, as a user without a mouse does: Alt and the access key open
 // "&Archivo" and its items' keys choose them; "Ayuda" has no access key and is reached with the arrows.
 void ChooseNuevo() {
@@ -211,16 +199,13 @@ protected:
     }
     void WaitForExit() { EXPECT_TRUE(program_->WaitForExit(30000)) << "the program did not end"; }
 
+    // The saved tips as "category/title/code" in file order ({"?"} when the file does not load).
     std::vector<std::string> SavedTitles() const {
-        tips::store::TMemoryTable reread("tbTrucos", tips::platform::UserDefaultCollator());
-        const auto fields = tips::store::CreateTipsFields(reread);
-        if (!reread.LoadFromFile(TipsFile()).complete) return {"?"};
-        std::vector<std::string> titles;
-        for (reread.First(); !reread.Eof(); reread.Next()) {
-            titles.push_back(fields.Categoria->AsString() + "/" + fields.Descripcion->AsString() + "/" +
-                             fields.Truco->AsString());
-        }
-        return titles;
+        const auto tips = tips_test::ReadTips(TipsFile());
+        if (!tips) return {"?"};
+        std::vector<std::string> names;
+        for (const tips_test::TTip& tip : *tips) names.push_back(tip.categoria + "/" + tip.descripcion + "/" + tip.truco);
+        return names;
     }
 
     std::string original_;
