@@ -5,14 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "widgets/win32/application.hpp"
 #include "widgets/win32/edit_box.hpp"
 #include "widgets/win32/form.hpp"
+#include "win32/keys_held.hpp"
 #include "win32/modal_script.hpp"
 #include "win32/window_lifetime_check.hpp"
 
@@ -20,24 +19,7 @@ namespace {
 
 using namespace tips::widgets;
 using tips_test::PostKey;
-
-// A key held down for GetKeyState while the object lives.
-class TKeyHeld {
-public:
-    explicit TKeyHeld(int key) {
-        GetKeyboardState(saved_);
-        BYTE state[256];
-        std::copy(std::begin(saved_), std::end(saved_), state);
-        state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~TKeyHeld() { SetKeyboardState(saved_); }
-    TKeyHeld(const TKeyHeld&) = delete;
-    TKeyHeld& operator=(const TKeyHeld&) = delete;
-
-private:
-    BYTE saved_[256]{};
-};
+using tips_test::TKeysHeld;
 
 // A control that takes every key itself, as a code editor does.
 class TKeyEater : public TWinControl {
@@ -163,11 +145,11 @@ TEST_F(Button, EnterPressesTheFocusedButtonElseTheDefaultOne) {
 
 TEST_F(Button, EnterWithCtrlOrAltOrForADisabledDefaultButtonPressesNothing) {
     {
-        const TKeyHeld ctrl(VK_CONTROL);
+        const TKeysHeld ctrl{VK_CONTROL};
         Press(form.edit, VK_RETURN);
     }
     {
-        const TKeyHeld alt(VK_MENU);
+        const TKeysHeld alt{VK_MENU};
         Press(form.edit, VK_RETURN);
     }
     form.accept.SetEnabled(false);
