@@ -5,42 +5,21 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "embedded_bytes.hpp"
 #include "skin/bitmap.hpp"
 #include "toolbar_glyph_pictures.hpp"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using tips::assets::AppendByteArray;
+using tips::assets::Bytes;
+using tips::assets::WriteFile;
 using tips::app::glyphs::paintToolbarGlyphs;
 using tips::app::glyphs::twoImageGlyph;
-
-void writeFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-    if (!out) throw std::runtime_error("cannot write " + path.string());
-}
-
-std::string asText(const Bytes& bytes) { return {bytes.begin(), bytes.end()}; }
-
-void appendByteArray(std::string& out, const std::string& name, const Bytes& bytes) {
-    static const char* const digits = "0123456789abcdef";
-    out += "const std::uint8_t " + name + "[] = {\n";
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        out += i % 16 == 0 ? "    " : " ";
-        out += "0x";
-        out += digits[bytes[i] >> 4];
-        out += digits[bytes[i] & 15];
-        out += ',';
-        if (i % 16 == 15 || i + 1 == bytes.size()) out += '\n';
-    }
-    out += "};\n\n";
-}
 
 // The glyphs' bitmap files as byte arrays, in the order of TToolbarGlyph.
 std::string embeddedSource() {
@@ -51,7 +30,7 @@ std::string embeddedSource() {
     std::string table = "const std::span<const std::uint8_t> kGlyphs[] = {";
     for (const auto& picture : paintToolbarGlyphs()) {
         const std::string name = "k_" + picture.name;
-        appendByteArray(out, name, tips::skin::WriteBitmap(twoImageGlyph(picture.normal).image()));
+        AppendByteArray(out, name, tips::skin::WriteBitmap(twoImageGlyph(picture.normal).image()));
         table += name + ", ";
     }
     table += "};\n\n";
@@ -76,12 +55,12 @@ int main(int argc, char** argv) {
             const std::filesystem::path dir = args[1];
             std::filesystem::create_directories(dir);
             for (const auto& picture : paintToolbarGlyphs())
-                writeFile(dir / (picture.name + ".bmp"),
-                          asText(tips::skin::WriteBitmap(twoImageGlyph(picture.normal).image())));
+                WriteFile((dir / (picture.name + ".bmp")).string(),
+                          tips::skin::WriteBitmap(twoImageGlyph(picture.normal).image()));
             return 0;
         }
         if (args.size() == 2 && args[0] == "--embed") {
-            writeFile(args[1], embeddedSource());
+            WriteFile(args[1], embeddedSource());
             return 0;
         }
         std::cerr << "usage: make_glyphs --dir DIR\n       make_glyphs --embed SOURCE\n";
