@@ -14,6 +14,8 @@
 
 namespace tips::skin {
 
+using platform::TViewRect;
+
 struct TPopupMenuItem {
     std::string Caption;
     std::string ShortCut;  // its text, empty for none
