@@ -27,7 +27,9 @@ std::vector<TPopupMenuItem> ZoomMenuItems() {
 }
 
 // Alt and Ctrl as the shortcut values keep them.
-constexpr widgets::TShortCut Alt(char letter) { return widgets::ShortCut(static_cast<widgets::TVirtualKey>(letter), widgets::ssAlt); }
+constexpr widgets::TShortCut Alt(char letter) {
+    return widgets::ShortCut(static_cast<widgets::TVirtualKey>(letter), widgets::ssAlt);
+}
 constexpr widgets::TShortCut Ctrl(char letter) {
     return widgets::ShortCut(static_cast<widgets::TVirtualKey>(letter), widgets::ssCtrl);
 }
@@ -35,11 +37,6 @@ constexpr widgets::TShortCut Ctrl(char letter) {
 }  // namespace
 
 std::string GetShortHint(const std::string& hint) { return hint.substr(0, hint.find('|')); }
-
-std::string GetLongHint(const std::string& hint) {
-    const auto bar = hint.find('|');
-    return bar == std::string::npos ? hint : hint.substr(bar + 1);
-}
 
 Tfvp::Tfvp() : PopupMenu1(ZoomMenuItems()) {
     ImageList.Assign(skin::ReadBitmap(print::PreviewGlyphStrip()), print::kPreviewGlyphSize);

@@ -28,9 +28,8 @@ struct TAction {
     }
 };
 
-// The part of a hint before the bar (what a tooltip shows), and the part after it.
+// The part of a hint before the bar: what a tooltip shows.
 std::string GetShortHint(const std::string& hint);
-std::string GetLongHint(const std::string& hint);
 
 class Tfvp : public widgets::TForm {
 public:
