@@ -68,4 +68,11 @@ void TGroupBoxPainter::Paint(platform::TCanvas& canvas, const TViewRect& rect, s
     canvas.WriteText({rect.Left + 9, rect.Top}, caption);
 }
 
+void PaintEditBorder(platform::TCanvas& canvas, const TSkinData& skin, const TViewRect& window, TColor editColour) {
+    if (window.IsEmpty()) return;
+    canvas.FrameRect(window, skin.Colours.ButtonShadow);
+    const TViewRect inner{window.Left + 1, window.Top + 1, window.Right - 1, window.Bottom - 1};
+    if (!inner.IsEmpty()) canvas.FrameRect(inner, editColour);
+}
+
 }  // namespace tips::skin

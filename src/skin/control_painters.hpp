@@ -54,4 +54,8 @@ private:
     const TSkinData& skin_;
 };
 
+// The edit box's border: a 1-pixel ButtonShadow frame around the window and a 1-pixel frame in the
+// edit's own background colour inside it, in place of the 3-D border.
+void PaintEditBorder(platform::TCanvas& canvas, const TSkinData& skin, const TViewRect& window, TColor editColour);
+
 }  // namespace tips::skin
