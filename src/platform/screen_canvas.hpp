@@ -39,6 +39,15 @@ inline TScreenCanvasPort& ScreenCanvasPort() {
 }
 inline void SetScreenCanvasPort(TScreenCanvasPort* port) { InstalledScreenCanvasPort() = port; }
 
+// Installs a port for a scope and brings the default back when the scope ends.
+class TScreenCanvasPortInstalled {
+public:
+    explicit TScreenCanvasPortInstalled(TScreenCanvasPort& port) { SetScreenCanvasPort(&port); }
+    ~TScreenCanvasPortInstalled() { SetScreenCanvasPort(nullptr); }
+    TScreenCanvasPortInstalled(const TScreenCanvasPortInstalled&) = delete;
+    TScreenCanvasPortInstalled& operator=(const TScreenCanvasPortInstalled&) = delete;
+};
+
 // A screen that is a recording canvas measuring by a rule; counts how often it was opened and how
 // many canvases are open now, so that tests can see contexts being shared and given back.
 class TRecordingScreenCanvasPort final : public TScreenCanvasPort {

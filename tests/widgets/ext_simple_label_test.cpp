@@ -11,6 +11,7 @@
 
 #include "fake_shell_port.hpp"
 #include "platform/recording_canvas.hpp"
+#include "platform/screen_canvas.hpp"
 
 namespace tips::widgets {
 namespace {
@@ -47,6 +48,12 @@ protected:
     platform::TWindowId ShellOwner() const override { return kOwner; }
 };
 
+// Labels measure on a recording screen in every build (the Windows build's own screen is GDI's).
+class ExtSimpleLabel : public ::testing::Test {
+    platform::TRecordingScreenCanvasPort screen_;
+    const platform::TScreenCanvasPortInstalled installed_{screen_};
+};
+
 TExtFont BoldFont(platform::TColor color = platform::clBlack) {
     TExtFont font;
     font.Description.Style = platform::fsBold;
@@ -54,7 +61,7 @@ TExtFont BoldFont(platform::TColor color = platform::clBlack) {
     return font;
 }
 
-TEST(ExtSimpleLabel, DefaultsAreAPlainTopLeftSingleLineTransparentAutoSizedLabel) {
+TEST_F(ExtSimpleLabel, DefaultsAreAPlainTopLeftSingleLineTransparentAutoSizedLabel) {
     TProbeLabel label;
     EXPECT_EQ(label.Jump(), "");
     EXPECT_EQ(label.JumpMode(), TExtJumpModes::jmNone);
@@ -73,7 +80,7 @@ TEST(ExtSimpleLabel, DefaultsAreAPlainTopLeftSingleLineTransparentAutoSizedLabel
     EXPECT_EQ(label.TextFormat(), platform::tfExpandTabs | platform::tfWordBreak | platform::tfSingleLine);
 }
 
-TEST(ExtSimpleLabel, EveryLinkModeAppliesTheLinkLookAndNoneTakesItAway) {
+TEST_F(ExtSimpleLabel, EveryLinkModeAppliesTheLinkLookAndNoneTakesItAway) {
     for (const TExtJumpModes mode : {TExtJumpModes::jmInternet, TExtJumpModes::jmApplication, TExtJumpModes::jmCustom}) {
         TProbeLabel label;
         label.SetFont(BoldFont(platform::clBlack));
@@ -90,7 +97,7 @@ TEST(ExtSimpleLabel, EveryLinkModeAppliesTheLinkLookAndNoneTakesItAway) {
     }
 }
 
-TEST(ExtSimpleLabel, WithoutJumpUnderlineTheFontsUnderlineIsLeftAlone) {
+TEST_F(ExtSimpleLabel, WithoutJumpUnderlineTheFontsUnderlineIsLeftAlone) {
     TProbeLabel label;
     label.SetJumpUnderline(false);
     label.SetJumpMode(TExtJumpModes::jmInternet);
@@ -103,7 +110,7 @@ TEST(ExtSimpleLabel, WithoutJumpUnderlineTheFontsUnderlineIsLeftAlone) {
     EXPECT_EQ(label.Colour(), platform::clBlack);
 }
 
-TEST(ExtSimpleLabel, WhileLoadingNoneChangesNothingButALinkModeStillLooksLikeOne) {
+TEST_F(ExtSimpleLabel, WhileLoadingNoneChangesNothingButALinkModeStillLooksLikeOne) {
     TProbeLabel label;
     label.BeginLoading();
     label.SetJumpMode(TExtJumpModes::jmInternet);
@@ -119,7 +126,7 @@ TEST(ExtSimpleLabel, WhileLoadingNoneChangesNothingButALinkModeStillLooksLikeOne
     EXPECT_EQ(label.Colour(), platform::clBlue);
 }
 
-TEST(ExtSimpleLabel, ThePressTurnsALinkActiveForGoodUntilTheLookIsAppliedAgain) {
+TEST_F(ExtSimpleLabel, ThePressTurnsALinkActiveForGoodUntilTheLookIsAppliedAgain) {
     TProbeLabel label;
     label.SetJumpMode(TExtJumpModes::jmInternet);
     label.MouseDown(TMouseButton::mbRight, 1, 1);
@@ -149,7 +156,7 @@ TEST(ExtSimpleLabel, ThePressTurnsALinkActiveForGoodUntilTheLookIsAppliedAgain) 
     EXPECT_EQ(plain.Colour(), platform::clBlack);
 }
 
-TEST(ExtSimpleLabel, ColourSettersOnlyStoreUnlessTheLegacyFlagIsSet) {
+TEST_F(ExtSimpleLabel, ColourSettersOnlyStoreUnlessTheLegacyFlagIsSet) {
     TProbeLabel label;
     label.SetJumpMode(TExtJumpModes::jmInternet);
     label.SetInActiveColor(platform::RgbColor(0, 128, 0));
@@ -158,7 +165,7 @@ TEST(ExtSimpleLabel, ColourSettersOnlyStoreUnlessTheLegacyFlagIsSet) {
     EXPECT_EQ(label.InActiveColor(), platform::RgbColor(0, 128, 0));
 }
 
-TEST(ExtSimpleLabel, TheLegacyFlagMakesAnInternetLinkAfterLoadingThatReturnsToItsColourOnRelease) {
+TEST_F(ExtSimpleLabel, TheLegacyFlagMakesAnInternetLinkAfterLoadingThatReturnsToItsColourOnRelease) {
     TProbeLabel label;
     label.BeginLoading();
     label.ReadUseAsJump(true);
@@ -245,7 +252,7 @@ INSTANTIATE_TEST_SUITE_P(
         TClickCase{"CustomRunsOnClick", jmCustom, "http://a.example", "x", 42, {}, 1, true, jmCustom}),
     [](const ::testing::TestParamInfo<TClickCase>& param) { return std::string(param.param.name); });
 
-TEST(ExtSimpleLabel, AFailedLinkKeepsItsColoursAndCursorAndClicksNoMore) {
+TEST_F(ExtSimpleLabel, AFailedLinkKeepsItsColoursAndCursorAndClicksNoMore) {
     TFakeShellPort shell(0);
     TProbeLabel label;
     label.SetCaption("www.tolvanec.example");
@@ -261,7 +268,7 @@ TEST(ExtSimpleLabel, AFailedLinkKeepsItsColoursAndCursorAndClicksNoMore) {
     EXPECT_EQ(shell.requests.size(), 1U);
 }
 
-TEST(ExtSimpleLabel, PaintsItsCaptionWithTheFlagsOfItsPropertiesInItsFont) {
+TEST_F(ExtSimpleLabel, PaintsItsCaptionWithTheFlagsOfItsPropertiesInItsFont) {
     TProbeLabel label;
     label.SetAutoSize(false);
     label.SetBounds(10, 20, 100, 30);
@@ -307,7 +314,7 @@ TEST(ExtSimpleLabel, PaintsItsCaptionWithTheFlagsOfItsPropertiesInItsFont) {
     EXPECT_EQ(label.paintCalls.front(), TCanvasCall(TFillCall{{0, 0, 100, 30}, clWindow}));
 }
 
-TEST(ExtSimpleLabel, SeveralLinesPlacedLowerAreMeasuredAndMovedDown) {
+TEST_F(ExtSimpleLabel, SeveralLinesPlacedLowerAreMeasuredAndMovedDown) {
     TProbeLabel label;
     label.SetAutoSize(false);
     label.SetBounds(0, 0, 40, 50);
@@ -322,7 +329,7 @@ TEST(ExtSimpleLabel, SeveralLinesPlacedLowerAreMeasuredAndMovedDown) {
     EXPECT_EQ(label.Painted().at(0).Rect, (platform::TViewRect{0, 8, 40, 41}));
 }
 
-TEST(ExtSimpleLabel, DisabledItIsEmbossedAndWhileLoadingNotPaintedAtAll) {
+TEST_F(ExtSimpleLabel, DisabledItIsEmbossedAndWhileLoadingNotPaintedAtAll) {
     TProbeLabel label;
     label.SetAutoSize(false);
     label.SetBounds(0, 0, 80, 15);
@@ -339,7 +346,7 @@ TEST(ExtSimpleLabel, DisabledItIsEmbossedAndWhileLoadingNotPaintedAtAll) {
     EXPECT_TRUE(label.paintCalls.empty());
 }
 
-TEST(ExtSimpleLabel, AutoSizeTakesTheMeasuredTextKeepingLeftAndTop) {
+TEST_F(ExtSimpleLabel, AutoSizeTakesTheMeasuredTextKeepingLeftAndTop) {
     TProbeLabel label;
     label.SetBounds(48, 248, 119, 15);
     label.SetCaption("www.tolvanec.example");  // 20 characters of 6
@@ -372,7 +379,7 @@ TEST(ExtSimpleLabel, AutoSizeTakesTheMeasuredTextKeepingLeftAndTop) {
     EXPECT_EQ(fixed.BoundsRect(), (platform::TViewRect{1, 2, 109, 13}));
 }
 
-TEST(ExtSimpleLabel, WhileLoadingAutoSizeWaitsForTheEnd) {
+TEST_F(ExtSimpleLabel, WhileLoadingAutoSizeWaitsForTheEnd) {
     TProbeLabel label;
     label.BeginLoading();
     label.SetBounds(104, 232, 207, 15);
