@@ -21,7 +21,7 @@ TColor PushButtonTextColour(const TSkinButtonElement& buttons, int frame) {
     }
 }
 
-int SpeedButtonFrame(const TSpeedButtonState& state) {
+int SpeedButtonFrame(const TSkinSpeedButtonState& state) {
     if (!state.Enabled) return 3;
     if (state.Pressed || state.Down) return 2;
     if (state.Hot) return 4;

@@ -25,13 +25,13 @@ int PushButtonFrame(const TButtonState& state);
 TColor PushButtonTextColour(const TSkinButtonElement& buttons, int frame);
 
 // A speed button: 3 disabled, 2 pressed or down, 4 hot, else 1.
-struct TSpeedButtonState {
+struct TSkinSpeedButtonState {
     bool Pressed = false;
     bool Down = false;
     bool Hot = false;
     bool Enabled = true;
 };
-int SpeedButtonFrame(const TSpeedButtonState& state);
+int SpeedButtonFrame(const TSkinSpeedButtonState& state);
 // The glyph cell (from 1): 1 normal and hot, 2 disabled, 3 pressed; 1 when the glyph has fewer cells.
 int SpeedButtonGlyphCell(int frame, int glyphCells);
 // The caption colour when the skin defines one for the state (or the button is disabled); nothing

@@ -11,12 +11,12 @@ int PopupItemWidth(const TSkinData& skin, int measuredWidth, bool hasImageList, 
     return measuredWidth + extra + (skin.MenuItem ? skin.MenuItem->LeftWidth : 0);
 }
 
-TColor PopupItemTextColour(const TSkinColours& colours, const TPopupMenuItem& item) {
+TColor PopupItemTextColour(const TSkinColours& colours, const TSkinMenuItem& item) {
     if (!item.Enabled) return colours.ButtonShadow == colours.MenuText ? platform::clBtnShadow : colours.ButtonShadow;
     return item.Selected ? colours.HilightText : colours.MenuText;
 }
 
-std::string PopupItemCaption(const TPopupMenuItem& item) {
+std::string PopupItemCaption(const TSkinMenuItem& item) {
     if (item.InMenuBar && (item.Caption.empty() || item.Caption == "&")) return " ";
     return item.Caption;
 }
@@ -39,7 +39,7 @@ void TPopupMenuItemPainter::PaintSeparator(platform::TCanvas& canvas, const TVie
     if (!strip.Frame.IsEmpty()) DrawNineSlice(canvas, bitmaps_.For(element.Bitmap, element.Name), strip, dest);
 }
 
-void TPopupMenuItemPainter::Paint(platform::TCanvas& canvas, const TViewRect& rect, const TPopupMenuItem& item,
+void TPopupMenuItemPainter::Paint(platform::TCanvas& canvas, const TViewRect& rect, const TSkinMenuItem& item,
                                   const platform::TFont& font, const platform::TBitmap* background) const {
     if (rect.IsEmpty()) return;
     const platform::TSavedCanvasState saved(canvas);

@@ -16,7 +16,7 @@ namespace tips::skin {
 
 using platform::TViewRect;
 
-struct TPopupMenuItem {
+struct TSkinMenuItem {
     std::string Caption;
     std::string ShortCut;  // its text, empty for none
     bool Separator = false;
@@ -32,10 +32,10 @@ int PopupItemWidth(const TSkinData& skin, int measuredWidth, bool hasImageList, 
 
 // The caption's colour: HilightText selected, MenuText otherwise; disabled in ButtonShadow, or the
 // system button shadow when ButtonShadow is the MenuText colour (it would not show).
-TColor PopupItemTextColour(const TSkinColours& colours, const TPopupMenuItem& item);
+TColor PopupItemTextColour(const TSkinColours& colours, const TSkinMenuItem& item);
 
 // What is drawn as the caption: a menu bar's empty caption (or a lone "&") becomes a blank.
-std::string PopupItemCaption(const TPopupMenuItem& item);
+std::string PopupItemCaption(const TSkinMenuItem& item);
 
 class TPopupMenuItemPainter {
 public:
@@ -43,7 +43,7 @@ public:
 
     // `background`: the menu window's cached background, whose part at the item's place plus (3, 3) goes
     // under the item; without one the item is filled with the Menu colour.
-    void Paint(platform::TCanvas& canvas, const TViewRect& rect, const TPopupMenuItem& item,
+    void Paint(platform::TCanvas& canvas, const TViewRect& rect, const TSkinMenuItem& item,
                const platform::TFont& font, const platform::TBitmap* background = nullptr) const;
 
 private:

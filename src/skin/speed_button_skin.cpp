@@ -41,7 +41,7 @@ TGlyphCaptionPlaces PlaceGlyphAndCaption(TViewSize client, TViewSize glyph, TVie
 }
 
 bool TSpeedButtonSkin::Paint(platform::TCanvas& canvas, TViewSize client, std::string_view caption,
-                             const TSpeedButtonLook& look, const platform::TFont& font) const {
+                             const TSkinSpeedButtonLook& look, const platform::TFont& font) const {
     if (skin_.Buttons.Bitmap.Empty() || client.Width <= 0 || client.Height <= 0) return false;
     const platform::TSavedCanvasState saved(canvas);
     const TViewRect rect{0, 0, client.Width, client.Height};

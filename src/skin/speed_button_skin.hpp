@@ -28,8 +28,8 @@ struct TGlyphCaptionPlaces {
 TGlyphCaptionPlaces PlaceGlyphAndCaption(TViewSize client, TViewSize glyph, TViewSize caption, TButtonLayout layout,
                                          int margin, int spacing);
 
-struct TSpeedButtonLook {
-    TSpeedButtonState State;
+struct TSkinSpeedButtonLook {
+    TSkinSpeedButtonState State;
     const platform::TBitmap* Glyph = nullptr;  // `GlyphCells` equal cells side by side
     int GlyphCells = 1;
     std::optional<platform::TColor> GlyphTransparent;  // the glyph's transparent colour
@@ -42,7 +42,7 @@ class TSpeedButtonSkin {
 public:
     TSpeedButtonSkin(const TSkinData& skin, TSkinBitmapCache& bitmaps) : skin_(skin), bitmaps_(bitmaps) {}
     // False (nothing drawn) without a Buttons image.
-    bool Paint(platform::TCanvas& canvas, TViewSize client, std::string_view caption, const TSpeedButtonLook& look,
+    bool Paint(platform::TCanvas& canvas, TViewSize client, std::string_view caption, const TSkinSpeedButtonLook& look,
                const platform::TFont& font) const;
 
 private:

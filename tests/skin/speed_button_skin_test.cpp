@@ -51,7 +51,7 @@ TEST(SpeedButtonSkin, FrameAndGlyphCellForEachState) {
     const platform::TBitmap glyph("glyph", 64, 16);  // four 16 x 16 cells
     const platform::TPlainFont font({"Tahoma", -11, {}});
     struct Case {
-        TSpeedButtonState State;
+        TSkinSpeedButtonState State;
         int Frame;
         int Cell;
     };
@@ -65,7 +65,7 @@ TEST(SpeedButtonSkin, FrameAndGlyphCellForEachState) {
     const int frameWidth = 230 / 5;
     for (const Case& c : cases) {
         platform::TRecordingCanvas canvas;
-        TSpeedButtonLook look;
+        TSkinSpeedButtonLook look;
         look.State = c.State;
         look.Glyph = &glyph;
         look.GlyphCells = 4;
@@ -89,7 +89,7 @@ TEST(SpeedButtonSkin, FrameAndGlyphCellForEachState) {
     // A one-cell glyph draws its only cell whatever the state.
     platform::TRecordingCanvas canvas;
     const platform::TBitmap single("single", 16, 16);
-    TSpeedButtonLook pressed;
+    TSkinSpeedButtonLook pressed;
     pressed.State.Pressed = true;
     pressed.Glyph = &single;
     painter.Paint(canvas, {25, 25}, "", pressed, font);

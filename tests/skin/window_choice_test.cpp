@@ -131,7 +131,7 @@ TEST(PopupMenuItems, WidthsAndColours) {
     EXPECT_EQ(PopupItemWidth(skin, 100, true, true), 100 + 10 + 6);
     EXPECT_EQ(PopupItemWidth(skin, 100, false, true), 100 + 35 + 6);
     TSkinColours colours = skin.Colours;
-    TPopupMenuItem item;
+    TSkinMenuItem item;
     EXPECT_EQ(PopupItemTextColour(colours, item), colours.MenuText);
     item.Selected = true;
     EXPECT_EQ(PopupItemTextColour(colours, item), colours.HilightText);
@@ -151,7 +151,7 @@ TEST(PopupMenuItems, DrawnFromTheMenuItemElement) {
     const int frameWidth = 620 / 5;
     for (const bool selected : {false, true}) {
         platform::TRecordingCanvas canvas;
-        TPopupMenuItem item{"&Nuevo", "Ctrl+N", false, true, selected, true, false};
+        TSkinMenuItem item{"&Nuevo", "Ctrl+N", false, true, selected, true, false};
         painter.Paint(canvas, rect, item, kMenuFont);
         const auto fills = canvas.CallsOf<platform::TFillCall>();
         ASSERT_EQ(fills.size(), 1u);
