@@ -119,6 +119,19 @@ TEST(FramePainter, InactiveWindowDrawsSecondFramesAndButtonFrameFour) {
     }
 }
 
+TEST(FramePainter, MaximisedWindowDrawsRestoreWhereMaximiseWas) {
+    TFrameScene scene = MainWindowScene({800, 600});
+    const auto maximise = Drawn(scene, "Button2");
+    ASSERT_EQ(maximise.size(), 1u);
+    EXPECT_TRUE(Drawn(scene, "Button7").empty());
+    scene.State.Show = TWindowShow::Maximised;
+    const auto restore = Drawn(scene, "Button7");
+    ASSERT_EQ(restore.size(), 1u);
+    EXPECT_EQ(restore[0].Dest, maximise[0].Dest);
+    EXPECT_EQ(restore[0].Dest, (TViewRect{761, 3, 779, 23}));
+    EXPECT_TRUE(Drawn(scene, "Button2").empty());
+}
+
 TEST(FramePainter, CurrentButtonDrawsItsState) {
     TFrameScene scene = MainWindowScene({400, 300});
     const auto& buttons = EmbeddedModel().SysButtons;
