@@ -68,6 +68,13 @@ void TGroupBoxPainter::Paint(platform::TCanvas& canvas, const TViewRect& rect, s
     canvas.WriteText({rect.Left + 9, rect.Top}, caption);
 }
 
+std::optional<TColor> PaintToolbarButton(platform::TCanvas& canvas, TSkinBitmapCache& bitmaps, const TSkinData& skin,
+                                         const TToolbarDrawFlags& flags, const TViewRect& rect) {
+    const int frame = ToolbarButtonFrame(flags);
+    PaintButtonElement(canvas, bitmaps, skin.Buttons, frame, rect);
+    return SpeedButtonTextColour(skin.Buttons, frame);
+}
+
 void PaintEditBorder(platform::TCanvas& canvas, const TSkinData& skin, const TViewRect& window, TColor editColour) {
     if (window.IsEmpty()) return;
     canvas.FrameRect(window, skin.Colours.ButtonShadow);

@@ -3,6 +3,7 @@
 // toolbar buttons), the radio glyph, and the group box frame. Each draws one control on a canvas at
 // the control's own coordinates.
 
+#include <optional>
 #include <string_view>
 
 #include "platform/canvas.hpp"
@@ -53,6 +54,12 @@ public:
 private:
     const TSkinData& skin_;
 };
+
+// A skinned toolbar's button, from its custom-draw flags: the Buttons frame for the state over the
+// button's bounds. Answers the caption colour when the skin defines one for the state (the toolbar
+// then draws glyph and caption on top).
+std::optional<TColor> PaintToolbarButton(platform::TCanvas& canvas, TSkinBitmapCache& bitmaps, const TSkinData& skin,
+                                         const TToolbarDrawFlags& flags, const TViewRect& rect);
 
 // The edit box's border: a 1-pixel ButtonShadow frame around the window and a 1-pixel frame in the
 // edit's own background colour inside it, in place of the 3-D border.

@@ -179,6 +179,26 @@ TEST(ControlPainters, GroupBoxRoundedFrameInButtonShadow) {
     EXPECT_EQ(text[0].Mode, platform::TBackgroundMode::bmOpaque);
 }
 
+TEST(ControlPainters, ToolbarButtonFrameOverItsBounds) {
+    TSkinBitmapCache bitmaps;
+    const int frameWidth = 230 / 5;
+    const std::pair<TToolbarDrawFlags, int> cases[] = {
+        {{}, 1}, {{true}, 2}, {{false, false, true}, 4}, {{false, false, false, false, true}, 3}};
+    for (const auto& [flags, frame] : cases) {
+        platform::TRecordingCanvas canvas;
+        const auto colour = PaintToolbarButton(canvas, bitmaps, EmbeddedModel(), flags, {10, 2, 33, 24});
+        EXPECT_EQ(colour, SpeedButtonTextColour(EmbeddedModel().Buttons, frame));
+        const auto calls = canvas.CallsOf<platform::TBitmapCall>();
+        ASSERT_FALSE(calls.empty());
+        for (const auto& call : calls) {
+            EXPECT_GE(call.Source.Left, (frame - 1) * frameWidth);
+            EXPECT_LE(call.Source.Right, frame * frameWidth);
+            EXPECT_GE(call.Dest.Left, 10);
+            EXPECT_LE(call.Dest.Right, 33);
+        }
+    }
+}
+
 // ---- Which family a control gets -------------------------------------------------------------
 
 TEST(SkinControlsSwitches, DefaultsAndDisableTag) {
