@@ -145,15 +145,11 @@ bool TCodeEditWindow::SetCursorShape() {
 void TCodeEditWindow::Scroll(platform::TScrollBarKind bar, WORD code) {
     const auto request = RequestOf(code);
     if (!request) return;
-    const bool vertical = bar == platform::TScrollBarKind::Vertical;
-    SCROLLINFO scroll{};
-    scroll.cbSize = sizeof scroll;
-    scroll.fMask = SIF_TRACKPOS;
-    GetScrollInfo(Handle(), vertical ? SB_VERT : SB_HORZ, &scroll);
-    if (vertical) {
-        editor_.VerticalScroll(*request, scroll.nTrackPos);
+    const int track = services_.ThumbTrackPosition(bar);
+    if (bar == platform::TScrollBarKind::Vertical) {
+        editor_.VerticalScroll(*request, track);
     } else {
-        editor_.HorizontalScroll(*request, scroll.nTrackPos);
+        editor_.HorizontalScroll(*request, track);
     }
 }
 

@@ -106,16 +106,11 @@ void TCodeEditPrintPreviewWindow::Paint(HDC dc, const RECT& area) {
 void TCodeEditPrintPreviewWindow::Scroll(platform::TScrollBarKind bar, WORD code) {
     const auto action = ActionOf(code);
     if (!action) return;
-    const bool vertical = bar == platform::TScrollBarKind::Vertical;
-    // The 32-bit thumb position: the message carries only 16 bits of it.
-    SCROLLINFO scroll{};
-    scroll.cbSize = sizeof scroll;
-    scroll.fMask = SIF_TRACKPOS;
-    GetScrollInfo(Handle(), vertical ? SB_VERT : SB_HORZ, &scroll);
-    if (vertical) {
-        preview_.VerticalScroll(*action, scroll.nTrackPos);
+    const int track = services_.ThumbTrackPosition(bar);
+    if (bar == platform::TScrollBarKind::Vertical) {
+        preview_.VerticalScroll(*action, track);
     } else {
-        preview_.HorizontalScroll(*action, scroll.nTrackPos);
+        preview_.HorizontalScroll(*action, track);
     }
 }
 

@@ -27,6 +27,15 @@ TWin32WindowServices::TAppliedBar& TWin32WindowServices::Applied(platform::TScro
     return applied_[bar == platform::TScrollBarKind::Horizontal ? 0 : 1];
 }
 
+int TWin32WindowServices::ThumbTrackPosition(platform::TScrollBarKind bar) const {
+    if (!Handle()) return 0;
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_TRACKPOS;
+    GetScrollInfo(Handle(), BarOf(bar), &scroll);
+    return scroll.nTrackPos;
+}
+
 void TWin32WindowServices::SetScrollInfo(platform::TScrollBarKind bar, const platform::TViewScrollInfo& info) {
     if (!Handle()) return;
     TAppliedBar& applied = Applied(bar);

@@ -60,6 +60,10 @@ public:
 
     void AcceptDroppedFiles(bool accept) override;
 
+    // Where the user drags the bar's thumb to, in the bar's full 32-bit range (a scroll message carries
+    // only 16 bits of it); 0 without a handle.
+    int ThumbTrackPosition(platform::TScrollBarKind bar) const;
+
 private:
     // What a scroll bar was last given, so that a call repeating it is not passed on: every call
     // redraws the bar, and a control sets its bars after each keystroke.

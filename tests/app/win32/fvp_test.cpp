@@ -22,6 +22,7 @@
 #include "print/code_edit_print_form.hpp"
 #include "widgets/win32/application.hpp"
 #include "win32/client_capture.hpp"
+#include "win32/keys_held.hpp"
 #include "win32/modal_script.hpp"
 
 namespace {
@@ -42,23 +43,7 @@ std::string CodeOfLines(int count) {
     return text;
 }
 
-// Keys held down for GetKeyState while the object lives, as the keyboard would hold them.
-class TKeysHeld {
-public:
-    explicit TKeysHeld(std::initializer_list<int> keys) {
-        GetKeyboardState(saved_);
-        BYTE state[256];
-        std::copy(std::begin(saved_), std::end(saved_), state);
-        for (const int key : keys) state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~TKeysHeld() { SetKeyboardState(saved_); }
-    TKeysHeld(const TKeysHeld&) = delete;
-    TKeysHeld& operator=(const TKeysHeld&) = delete;
-
-private:
-    BYTE saved_[256]{};
-};
+using tips_test::TKeysHeld;
 
 // What the toolbar's tooltip window shows for each button, in order.
 std::vector<std::string> ToolTipTexts(Tfvp& fvp) {

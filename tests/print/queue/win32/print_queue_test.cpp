@@ -24,6 +24,7 @@
 #include "platform/printer.hpp"
 #include "print/code_edit_print_form.hpp"
 #include "widgets/win32/application.hpp"
+#include "win32/keys_held.hpp"
 #include "win32/modal_script.hpp"
 
 namespace {
@@ -57,23 +58,7 @@ std::string TipCode() {
     return code;
 }
 
-// Keys held down for GetKeyState while the object lives, as the keyboard would hold them.
-class TKeysHeld {
-public:
-    explicit TKeysHeld(std::initializer_list<int> keys) {
-        GetKeyboardState(saved_);
-        BYTE state[256];
-        std::copy(std::begin(saved_), std::end(saved_), state);
-        for (const int key : keys) state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~TKeysHeld() { SetKeyboardState(saved_); }
-    TKeysHeld(const TKeysHeld&) = delete;
-    TKeysHeld& operator=(const TKeysHeld&) = delete;
-
-private:
-    BYTE saved_[256]{};
-};
+using tips_test::TKeysHeld;
 
 // The preview window with the main window's print engine on a tip, shown as the print command shows it.
 class PreviewOnTheSystemPrinter : public ::testing::Test {
