@@ -14,8 +14,11 @@
 #include "editor/highlighter_ranges.hpp"
 #include "editor/line_buffer.hpp"
 #include "highlight/vb_highlighter.hpp"
+#include "plain_operations.hpp"
 
 namespace {
+
+using tips_bench::CountLineBreaks;
 
 constexpr std::size_t kTextBytes = 10u << 20;
 
@@ -81,18 +84,6 @@ const std::vector<std::string_view>& Lines() {
         return out;
     }();
     return lines;
-}
-
-// The plain operation a scan competes with: one pass over the bytes looking for the line breaks.
-std::size_t CountLineBreaks(std::string_view text) {
-    std::size_t count = 0;
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))) != nullptr) {
-        ++count;
-        ++p;
-    }
-    return count;
 }
 
 // Seconds per plain pass over the text, measured once per run.

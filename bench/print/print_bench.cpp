@@ -17,8 +17,12 @@
 #include "print/code_edit_print.hpp"
 #include "print/code_edit_print_form.hpp"
 #include "vb_sample_text.hpp"
+#include "plain_operations.hpp"
 
 namespace {
+
+using tips_bench::BestSeconds;
+using tips_bench::CountLineBreaks;
 
 using Clock = std::chrono::steady_clock;
 
@@ -39,34 +43,12 @@ struct Rig {
     }
 };
 
-std::size_t CountLineBreaks(std::string_view text) {
-    std::size_t count = 0;
-    const char* p = text.data();
-    const char* end = p + text.size();
-    while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))) != nullptr) {
-        ++count;
-        ++p;
-    }
-    return count;
-}
-
-template <class F>
-double BestSeconds(F&& work, int repeats = 20) {
-    double best = 1e30;
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    return best;
-}
-
 // The whole layout after a change of the text: the highlighter's ranges and the pages.
 void BM_LayOutPages(benchmark::State& state) {
     const int lines = static_cast<int>(state.range(0));
     Rig rig(lines);
     const std::string first = rig.engine.Lines().Get(0);
-    const double plain = BestSeconds([&] { benchmark::DoNotOptimize(CountLineBreaks(rig.text)); });
+    const double plain = BestSeconds([&] { benchmark::DoNotOptimize(CountLineBreaks(rig.text)); }, 20);
     double total = 0;
     for (auto _ : state) {
         rig.engine.Lines().Put(0, first);  // marks the ranges and the pages stale
@@ -87,7 +69,7 @@ BENCHMARK(BM_LayOutPages)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond
 void BM_LayOutPagesRangesKept(benchmark::State& state) {
     const int lines = static_cast<int>(state.range(0));
     Rig rig(lines);
-    const double plain = BestSeconds([&] { benchmark::DoNotOptimize(CountLineBreaks(rig.text)); });
+    const double plain = BestSeconds([&] { benchmark::DoNotOptimize(CountLineBreaks(rig.text)); }, 20);
     const auto start = Clock::now();
     for (auto _ : state) {
         rig.engine.LayOutPages(rig.canvas);
@@ -114,7 +96,7 @@ void BM_RenderPage(benchmark::State& state) {
             for (; !rig.highlighter.AtLineEnd(); rig.highlighter.NextToken()) ++tokens;
         }
         benchmark::DoNotOptimize(tokens);
-    });
+    }, 20);
     double total = 0;
     for (auto _ : state) {
         rig.canvas.Clear();

@@ -15,8 +15,11 @@
 #include "skin/skin_archive.hpp"
 #include "skin/skin_model_reader.hpp"
 #include "skin/skin_stream.hpp"
+#include "plain_operations.hpp"
 
 namespace {
+
+using tips_bench::BestSeconds;
 
 using namespace tips::skin;
 using Clock = std::chrono::steady_clock;
@@ -25,17 +28,6 @@ const TSkinData& Model() {
     static const TSkinData model =
         ReadSkinModel(SkinArchive(DecodeSkinFile(ReadSkinStream(EmbeddedSkinStream()).skinFile)));
     return model;
-}
-
-template <class F>
-double BestSeconds(F&& work, int repeats = 200) {
-    double best = 1e30;
-    for (int i = 0; i < repeats; ++i) {
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    return best;
 }
 
 TFrameScene MainWindow() {
@@ -60,7 +52,7 @@ void BM_PaintMainWindowFrame(benchmark::State& state) {
         for (const auto& rect : {layout.Left, layout.Right, layout.Bottom, layout.Caption, layout.MenuBar})
             canvas.FillRect(rect, Model().Colours.ButtonFace);
         benchmark::DoNotOptimize(canvas.Calls().data());
-    });
+    }, 200);
     const auto start = Clock::now();
     for (auto _ : state) {
         canvas.Clear();
@@ -87,7 +79,7 @@ void BM_PaintGridVerticalScrollBar(benchmark::State& state) {
         canvas.FillRect(parts.Thumb, Model().Colours.ButtonFace);
         canvas.FillRect(parts.SecondArrow, Model().Colours.ButtonFace);
         benchmark::DoNotOptimize(canvas.Calls().data());
-    });
+    }, 200);
     const auto start = Clock::now();
     for (auto _ : state) {
         canvas.Clear();
