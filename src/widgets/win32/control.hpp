@@ -26,6 +26,7 @@ public:
     const std::vector<TWinControl*>& Controls() const { return controls_; }
 
     std::string Name;  // the component's name, as the window that owns it calls it
+    int Tag = 0;       // free for the program; the skin leaves controls alone by it
 
     // Placement in the parent's client area. Setting it also makes it the layout the anchors keep.
     void SetBounds(int left, int top, int width, int height);

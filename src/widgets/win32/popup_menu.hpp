@@ -26,6 +26,7 @@ public:
 
     HMENU Handle() const { return handle_; }
     std::vector<TPopupMenuItem>& Items() { return items_; }
+    int Tag = 0;  // free for the program; the skin leaves menus alone by it
     // The item of a name, or nullptr.
     TPopupMenuItem* Find(const std::string& name);
 
