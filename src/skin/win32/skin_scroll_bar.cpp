@@ -1,0 +1,230 @@
+#include "skin/win32/skin_scroll_bar.hpp"
+
+#include <algorithm>
+
+#include "platform/win32/double_buffer.hpp"
+#include "platform/win32/gdi_canvas.hpp"
+
+namespace tips::skin::win32 {
+
+namespace {
+
+// The bars are composed at this thickness and stretched to the system's.
+constexpr int kComposedThickness = 16;
+
+struct TBarPlaces {
+    std::optional<TViewRect> Horizontal;  // in window coordinates
+    std::optional<TViewRect> Vertical;
+    TViewRect Corner;
+};
+
+TBarPlaces PlacesOf(HWND control) {
+    RECT window{};
+    RECT client{};
+    GetWindowRect(control, &window);
+    GetClientRect(control, &client);
+    POINT origin{0, 0};
+    ClientToScreen(control, &origin);
+    const int left = origin.x - window.left;
+    const int top = origin.y - window.top;
+    const int right = left + client.right;
+    const int bottom = top + client.bottom;
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    TBarPlaces places;
+    const int vWidth = GetSystemMetrics(SM_CXVSCROLL);
+    const int hHeight = GetSystemMetrics(SM_CYHSCROLL);
+    if (style & WS_VSCROLL) places.Vertical = TViewRect{right, top, right + vWidth, bottom};
+    if (style & WS_HSCROLL) places.Horizontal = TViewRect{left, bottom, right, bottom + hHeight};
+    if (places.Vertical && places.Horizontal) places.Corner = {right, bottom, right + vWidth, bottom + hHeight};
+    return places;
+}
+
+TScrollRange RangeOf(HWND control, int bar) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    TScrollRange range;
+    if (!GetScrollInfo(control, bar, &info)) return range;
+    range.Min = info.nMin;
+    range.Max = info.nMax;
+    range.Page = static_cast<int>(info.nPage);
+    range.Pos = info.nPos;
+    return range;
+}
+
+// Where on a bar placed in the window the system's hit point falls: the parts laid out along the bar.
+TScrollBarParts PartsOf(HWND control, TScrollOrientation orientation, const TViewRect& place) {
+    const bool vertical = orientation == TScrollOrientation::Vertical;
+    const int arrow = GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL);
+    return LayoutScrollBar(orientation, place, arrow, RangeOf(control, vertical ? SB_VERT : SB_HORZ));
+}
+
+int WidthOf(const TViewRect& rect) { return rect.Right - rect.Left; }
+int HeightOf(const TViewRect& rect) { return rect.Bottom - rect.Top; }
+bool Holds(const TViewRect& rect, int x, int y) {
+    return !rect.IsEmpty() && x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom;
+}
+
+// The whole window's device context (frame and bars included), released on exit.
+class TWholeWindowDC {
+public:
+    explicit TWholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+    TWholeWindowDC(const TWholeWindowDC&) = delete;
+    TWholeWindowDC& operator=(const TWholeWindowDC&) = delete;
+    ~TWholeWindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// Composes one bar at the standard thickness in a buffer and stretches it over its place.
+void PaintBar(HDC target, const TScrollBarPainter& painter, TScrollOrientation orientation, const TScrollBarParts& parts,
+              TScrollPress press) {
+    if (!ScrollBarSizeSane(parts.Bar)) return;
+    const bool vertical = orientation == TScrollOrientation::Vertical;
+    const int length = vertical ? HeightOf(parts.Bar) : WidthOf(parts.Bar);
+    const int thickness = vertical ? WidthOf(parts.Bar) : HeightOf(parts.Bar);
+    if (length <= 0 || thickness <= 0) return;
+    const platform::TViewSize size = vertical ? platform::TViewSize{kComposedThickness, length}
+                                              : platform::TViewSize{length, kComposedThickness};
+    platform::TDoubleBuffer buffer(target, size);
+    if (!buffer.Usable()) return;
+    // Each part keeps its place along the bar and spans the composed thickness across it.
+    const auto across = [&](const TViewRect& rect) {
+        if (rect.IsEmpty()) return TViewRect{};
+        return vertical ? TViewRect{0, rect.Top - parts.Bar.Top, kComposedThickness, rect.Bottom - parts.Bar.Top}
+                        : TViewRect{rect.Left - parts.Bar.Left, 0, rect.Right - parts.Bar.Left, kComposedThickness};
+    };
+    const TScrollBarParts composed{across(parts.Bar), across(parts.FirstArrow), across(parts.SecondArrow),
+                                   across(parts.Track), across(parts.Thumb)};
+    {
+        platform::TGdiCanvas canvas(buffer.get());
+        painter.Paint(canvas, orientation, composed, press);
+    }
+    StretchBlt(target, parts.Bar.Left, parts.Bar.Top, WidthOf(parts.Bar), HeightOf(parts.Bar), buffer.get(), 0, 0,
+               size.Width, size.Height, SRCCOPY);
+}
+
+}  // namespace
+
+TSkinScrollBar::TSkinScrollBar(HWND control, TSkinContext context, bool pressHandling)
+    : control_(control), context_(context), pressHandling_(pressHandling) {
+    hold_ = std::make_unique<TWindowSubclass>(
+        control_, [this](UINT message, WPARAM wParam, LPARAM lParam, const TWindowSubclass::TNext& next) {
+            return Handle(message, wParam, lParam, next);
+        });
+    Paint();
+}
+
+TSkinScrollBar::~TSkinScrollBar() {
+    const bool attached = hold_ && hold_->Attached();
+    hold_.reset();
+    // The system draws its own bars again.
+    if (attached && IsWindow(control_)) {
+        SetWindowPos(control_, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void TSkinScrollBar::Refresh() { Paint(); }
+
+LRESULT TSkinScrollBar::Handle(UINT message, WPARAM wParam, LPARAM lParam, const TWindowSubclass::TNext& next) {
+    switch (message) {
+        case WM_HSCROLL:
+        case WM_VSCROLL: {
+            // The system may still be drawing its own bar while the control scrolls: paint once it is done.
+            ++busy_;
+            LRESULT result = 0;
+            try {
+                result = next(message, wParam, lParam);
+            } catch (...) {
+                --busy_;
+                throw;
+            }
+            --busy_;
+            Paint();
+            return result;
+        }
+        case WM_NCLBUTTONDOWN:
+        case WM_NCLBUTTONDBLCLK:
+            if (pressHandling_ && (wParam == HTVSCROLL || wParam == HTHSCROLL))
+                return PressBar(static_cast<UINT>(wParam), lParam, next, message, wParam);
+            break;
+        case WM_SIZE:
+        case WM_NCPAINT:
+        case WM_PRINTCLIENT:
+        case WM_PAINT:
+        case WM_KEYDOWN:
+        case WM_MOUSEWHEEL:
+        case WM_MOUSEHWHEEL:
+        case WM_ENABLE:
+        case WM_STYLECHANGED:
+        case WM_WINDOWPOSCHANGED: {
+            const LRESULT result = next(message, wParam, lParam);
+            Paint();
+            return result;
+        }
+        default:
+            break;
+    }
+    return next(message, wParam, lParam);
+}
+
+LRESULT TSkinScrollBar::PressBar(UINT hit, LPARAM lParam, const TWindowSubclass::TNext& next, UINT message,
+                                 WPARAM wParam) {
+    const TBarPlaces places = PlacesOf(control_);
+    const bool vertical = hit == HTVSCROLL;
+    const std::optional<TViewRect>& place = vertical ? places.Vertical : places.Horizontal;
+    if (!place) return next(message, wParam, lParam);
+    RECT window{};
+    GetWindowRect(control_, &window);
+    const int x = static_cast<short>(LOWORD(lParam)) - window.left;
+    const int y = static_cast<short>(HIWORD(lParam)) - window.top;
+    const auto orientation = vertical ? TScrollOrientation::Vertical : TScrollOrientation::Horizontal;
+    const TScrollBarParts parts = PartsOf(control_, orientation, *place);
+    const auto inside = [&](const TViewRect& rect) { return Holds(rect, x, y); };
+    press_ = inside(parts.FirstArrow)    ? TScrollPress::FirstArrow
+             : inside(parts.SecondArrow) ? TScrollPress::SecondArrow
+             : inside(parts.Thumb)       ? TScrollPress::Thumb
+                                         : TScrollPress::None;
+    pressVertical_ = vertical;
+    Paint();
+    // The system's own tracking scrolls the control until the button is let go.
+    LRESULT result = 0;
+    try {
+        result = next(message, wParam, lParam);
+    } catch (...) {
+        press_ = TScrollPress::None;
+        throw;
+    }
+    press_ = TScrollPress::None;
+    Paint();
+    return result;
+}
+
+void TSkinScrollBar::Paint() {
+    if (busy_ > 0 || !IsWindow(control_) || !IsWindowVisible(control_)) return;
+    const TBarPlaces places = PlacesOf(control_);
+    if (!places.Vertical && !places.Horizontal) return;
+    TWholeWindowDC dc(control_);
+    if (!dc.get()) return;
+    const TScrollBarPainter painter(context_.Skin, context_.Bitmaps);
+    if (places.Vertical)
+        PaintBar(dc.get(), painter, TScrollOrientation::Vertical,
+                 PartsOf(control_, TScrollOrientation::Vertical, *places.Vertical),
+                 pressVertical_ ? press_ : TScrollPress::None);
+    if (places.Horizontal)
+        PaintBar(dc.get(), painter, TScrollOrientation::Horizontal,
+                 PartsOf(control_, TScrollOrientation::Horizontal, *places.Horizontal),
+                 pressVertical_ ? TScrollPress::None : press_);
+    if (!places.Corner.IsEmpty()) {
+        platform::TGdiCanvas canvas(dc.get());
+        painter.PaintCorner(canvas, places.Corner);
+    }
+}
+
+}  // namespace tips::skin::win32
