@@ -1,0 +1,347 @@
+#include "skin/win32/skin_form.hpp"
+
+#include <windowsx.h>
+
+#include "platform/win32/double_buffer.hpp"
+#include "platform/win32/gdi_canvas.hpp"
+#include "skin/frame_hit_test.hpp"
+#include "skin/window_region.hpp"
+
+namespace tips::skin::win32 {
+namespace {
+
+constexpr LONG_PTR kCaptionStyles = WS_CAPTION;
+
+// The whole window's device context (GetDC only reaches the client area), released on exit.
+class TWholeWindowDC {
+public:
+    explicit TWholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+    TWholeWindowDC(const TWholeWindowDC&) = delete;
+    TWholeWindowDC& operator=(const TWholeWindowDC&) = delete;
+    ~TWholeWindowDC() { ReleaseDC(window_, dc_); }
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+std::unique_ptr<platform::TFont> FontOf(const LOGFONTW& font) {
+    char face[LF_FACESIZE * 3] = {};
+    WideCharToMultiByte(CP_ACP, 0, font.lfFaceName, -1, face, sizeof face, nullptr, nullptr);
+    platform::TFontStyles style;
+    if (font.lfWeight >= FW_BOLD) style = platform::TFontStyles(platform::fsBold);
+    return std::make_unique<platform::TPlainFont>(platform::TFontDescription{face, font.lfHeight, style});
+}
+
+NONCLIENTMETRICSW SystemNonClientMetrics() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    return metrics;
+}
+
+TFrameWindowTraits TraitsOf(HWND window, LONG_PTR style) {
+    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    TFrameWindowTraits traits;
+    const bool popup = (style & WS_POPUP) != 0;
+    if ((style & WS_THICKFRAME) || (exStyle & WS_EX_WINDOWEDGE) || (style & WS_DLGFRAME))
+        traits.Kind = TFrameKind::Plain;
+    else if (popup && (style & WS_CAPTION) != WS_CAPTION)
+        traits.Kind = TFrameKind::Frameless;
+    else
+        traits.Kind = TFrameKind::Other;
+    traits.Mdi = (exStyle & WS_EX_MDICHILD) ? TMdiRole::Child : TMdiRole::None;
+    traits.HasSystemMenu = (style & WS_SYSMENU) != 0;
+    traits.HasMinimiseBox = (style & WS_MINIMIZEBOX) != 0;
+    traits.HasMaximiseBox = (style & WS_MAXIMIZEBOX) != 0;
+    traits.RightToLeft = (exStyle & WS_EX_LAYOUTRTL) != 0;
+    traits.PopupStyle = popup;
+    return traits;
+}
+
+TViewRect ToView(const RECT& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
+RECT ToRect(const TViewRect& rect) { return {rect.Left, rect.Top, rect.Right, rect.Bottom}; }
+
+SIZE ClientSizeOf(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return {client.right, client.bottom};
+}
+
+}  // namespace
+
+TSkinForm::TSkinForm(HWND window, const TSkinData& skin, TSkinBitmapCache& bitmaps)
+    : window_(window), skin_(skin), bitmaps_(bitmaps), painter_(skin, bitmaps) {
+    const NONCLIENTMETRICSW system = SystemNonClientMetrics();
+    titleFont_ = FontOf(system.lfCaptionFont);
+    menuFont_ = FontOf(system.lfMenuFont);
+    const SIZE client = ClientSizeOf(window_);
+    savedStyle_ = GetWindowLongPtrW(window_, GWL_STYLE);
+    traits_ = TraitsOf(window_, savedStyle_);
+    metrics_ = FrameMetricsOf(skin_, traits_, system.iMenuHeight);
+    UpdateShow();
+    state_.Active = GetActiveWindow() == window_;
+
+    subclass_ = std::make_unique<TWindowSubclass>(
+        window_, [this](UINT message, WPARAM wParam, LPARAM lParam, const TWindowSubclass::TNext& next) {
+            return Handle(message, wParam, lParam, next);
+        });
+    if (!subclass_->Attached()) return;
+    // The system would draw its own caption over ours on activation and on a new text.
+    SetWindowLongPtrW(window_, GWL_STYLE, savedStyle_ & ~kCaptionStyles);
+    KeepClientSize(client);
+    UpdateRegion();
+    SetTimer(window_, kHoverTimer, 250, nullptr);
+}
+
+TSkinForm::~TSkinForm() {
+    if (!Attached()) return;
+    KillTimer(window_, kHoverTimer);
+    if (capturing_) ReleaseCapture();
+    const SIZE client = ClientSizeOf(window_);
+    subclass_.reset();
+    SetWindowRgn(window_, nullptr, TRUE);
+    SetWindowLongPtrW(window_, GWL_STYLE, (GetWindowLongPtrW(window_, GWL_STYLE) & ~kCaptionStyles) |
+                                              (savedStyle_ & kCaptionStyles));
+    KeepClientSize(client);
+}
+
+void TSkinForm::KeepClientSize(SIZE client) {
+    // Let the window recompute its frame first, then size it so that the client area is as before.
+    SetWindowPos(window_, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (IsZoomed(window_) || IsIconic(window_)) return;
+    RECT window{};
+    GetWindowRect(window_, &window);
+    const SIZE now = ClientSizeOf(window_);
+    const int width = window.right - window.left + client.cx - now.cx;
+    const int height = window.bottom - window.top + client.cy - now.cy;
+    SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+TFrameScene TSkinForm::Scene() const {
+    RECT window{};
+    GetWindowRect(window_, &window);
+    TFrameScene scene;
+    scene.Size = {window.right - window.left, window.bottom - window.top};
+    scene.Traits = traits_;
+    scene.State = state_;
+    scene.MenuBarHeight = metrics_.MenuBar;
+    return scene;
+}
+
+TFrameGeometry TSkinForm::Geometry() const {
+    platform::TMemoryDC dc(nullptr);
+    platform::TGdiCanvas canvas(dc.get());
+    return painter_.Layout(canvas, Scene(), *titleFont_, *menuFont_);
+}
+
+TFrameHit TSkinForm::HitAt(POINT screen) const {
+    RECT window{};
+    GetWindowRect(window_, &window);
+    const TFrameGeometry geometry = Geometry();
+    return HitFrame(geometry.Layout, geometry.Buttons, geometry.MenuItemRects,
+                    {screen.x - window.left, screen.y - window.top});
+}
+
+LRESULT TSkinForm::HitTestAnswer(POINT screen) const {
+    const TFrameHit hit = HitAt(screen);
+    const bool sizable = (savedStyle_ & WS_THICKFRAME) && !state_.Maximised();
+    switch (hit.Part) {
+        case TFramePart::Outside: return HTNOWHERE;
+        case TFramePart::Client: return HTCLIENT;
+        case TFramePart::Caption: return HTCAPTION;
+        case TFramePart::MenuBar:
+        case TFramePart::MenuItem: return HTMENU;
+        case TFramePart::TopEdge: return sizable ? HTTOP : HTCAPTION;
+        case TFramePart::Left: return sizable ? HTLEFT : HTBORDER;
+        case TFramePart::Right: return sizable ? HTRIGHT : HTBORDER;
+        case TFramePart::Bottom: return sizable ? HTBOTTOM : HTBORDER;
+        case TFramePart::TitleButton: {
+            const TFrameGeometry geometry = Geometry();
+            const int element = geometry.Buttons.at(static_cast<std::size_t>(hit.Index)).Element;
+            switch (TitleButtonCommand(skin_.SysButtons.at(static_cast<std::size_t>(element)).Action, state_.Show)) {
+                case TTitleCommand::Close: return HTCLOSE;
+                case TTitleCommand::Minimise: return HTMINBUTTON;
+                case TTitleCommand::Maximise:
+                case TTitleCommand::Restore: return HTMAXBUTTON;
+                case TTitleCommand::SystemMenu: return HTSYSMENU;
+                default: return HTBORDER;
+            }
+        }
+    }
+    return HTNOWHERE;
+}
+
+void TSkinForm::PaintFrame() {
+    if (!IsWindow(window_)) return;
+    TFrameScene scene = Scene();
+    if (!FramePainted(scene.Traits, scene.State) || scene.Size.Width <= 0 || scene.Size.Height <= 0) return;
+    if (const auto& current = tracker_.Current(); current && current->Part == TFramePart::TitleButton) {
+        const TFrameGeometry geometry = Geometry();
+        if (static_cast<std::size_t>(current->Index) < geometry.Buttons.size()) {
+            scene.CurrentButton = geometry.Buttons[static_cast<std::size_t>(current->Index)].Element;
+            scene.CurrentState = tracker_.CurrentState();
+        }
+    }
+    TWholeWindowDC target(window_);
+    platform::TDoubleBuffer buffer(target.get(), scene.Size);
+    if (!buffer.Usable()) return;
+    {
+        platform::TGdiCanvas canvas(buffer.get());
+        painter_.Paint(canvas, scene, *titleFont_, *menuFont_);
+    }
+    // Only the frame: the client area is the window's own.
+    const TFrameLayout layout = LayoutFrame(metrics_, scene.Size);
+    ExcludeClipRect(target.get(), layout.Client.Left, layout.Client.Top, layout.Client.Right, layout.Client.Bottom);
+    buffer.CopyTo(target.get(), {0, 0, scene.Size.Width, scene.Size.Height});
+}
+
+void TSkinForm::Apply(const std::vector<TNcChange>& changes) {
+    if (!changes.empty()) PaintFrame();
+}
+
+void TSkinForm::RunButton(int laidOutIndex) {
+    const TFrameGeometry geometry = Geometry();
+    if (laidOutIndex < 0 || static_cast<std::size_t>(laidOutIndex) >= geometry.Buttons.size()) return;
+    const int element = geometry.Buttons[static_cast<std::size_t>(laidOutIndex)].Element;
+    const TTitleCommand command =
+        TitleButtonCommand(skin_.SysButtons.at(static_cast<std::size_t>(element)).Action, state_.Show);
+    switch (command) {
+        // Posted, so that the close query and the size changes run as for the system's own buttons.
+        case TTitleCommand::Close: PostMessageW(window_, WM_CLOSE, 0, 0); break;
+        case TTitleCommand::Maximise: PostMessageW(window_, WM_SYSCOMMAND, SC_MAXIMIZE, 0); break;
+        case TTitleCommand::Minimise: PostMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0); break;
+        case TTitleCommand::Restore: PostMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0); break;
+        default: return;
+    }
+    state_.Show = ShowAfter(command, state_.Show);
+}
+
+void TSkinForm::HoverTick() {
+    const auto& current = tracker_.Current();
+    if (!current || capturing_) return;
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const TFrameHit hit = HitAt(cursor);
+    if (hit.Part == current->Part && hit.Index == current->Index) return;
+    Apply(tracker_.Left());
+}
+
+void TSkinForm::UpdateShow() {
+    state_.Show = IsIconic(window_) ? TWindowShow::Minimised
+                  : IsZoomed(window_) ? TWindowShow::Maximised
+                                      : TWindowShow::Normal;
+}
+
+void TSkinForm::UpdateRegion() {
+    RECT window{};
+    GetWindowRect(window_, &window);
+    const TViewSize size{window.right - window.left, window.bottom - window.top};
+    const TWindowRegion region = WindowRegionFor(skin_, LayoutFrame(metrics_, size));
+    if (region.WholeWindow) {
+        SetWindowRgn(window_, nullptr, TRUE);
+        return;
+    }
+    HRGN combined = CreateRectRgn(0, 0, 0, 0);
+    for (const TViewRect& rect : region.Rects) {
+        HRGN part = CreateRectRgn(rect.Left, rect.Top, rect.Right, rect.Bottom);
+        CombineRgn(combined, combined, part, RGN_OR);
+        DeleteObject(part);
+    }
+    // The window owns the region from here on.
+    if (!SetWindowRgn(window_, combined, TRUE)) DeleteObject(combined);
+}
+
+LRESULT TSkinForm::Handle(UINT message, WPARAM wParam, LPARAM lParam, const TWindowSubclass::TNext& next) {
+    switch (message) {
+        case WM_NCCALCSIZE: {
+            RECT* proposed = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
+                                    : reinterpret_cast<RECT*>(lParam);
+            *proposed = ToRect(ClientRectFor(metrics_, ToView(*proposed)));
+            return 0;
+        }
+        case WM_NCPAINT:
+            PaintFrame();
+            return 0;
+        case WM_NCACTIVATE:
+            state_.Active = wParam != 0;
+            if (!state_.Active) Apply(tracker_.Left());
+            PaintFrame();
+            return TRUE;
+        case WM_SETTEXT: {
+            const LRESULT result = next(message, wParam, lParam);
+            PaintFrame();
+            return result;
+        }
+        case WM_NCHITTEST:
+            return HitTestAnswer({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        case WM_NCMOUSEMOVE:
+            Apply(tracker_.Move(HitAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}), state_.Active));
+            return next(message, wParam, lParam);
+        case WM_NCLBUTTONDOWN: {
+            const TFrameHit hit = HitAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            if (hit.Part == TFramePart::TitleButton) {
+                Apply(tracker_.Press(hit));
+                SetCapture(window_);
+                capturing_ = true;
+                return 0;
+            }
+            if (wParam == HTCAPTION && !CaptionPressDrags(state_)) return 0;
+            return next(message, wParam, lParam);
+        }
+        case WM_MOUSEMOVE:
+            if (capturing_) {
+                POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                ClientToScreen(window_, &at);
+                Apply(tracker_.Move(HitAt(at), state_.Active));
+                return 0;
+            }
+            break;
+        case WM_LBUTTONUP:
+            if (capturing_) {
+                POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                ClientToScreen(window_, &at);
+                capturing_ = false;
+                ReleaseCapture();
+                std::optional<int> clicked;
+                Apply(tracker_.Release(HitAt(at), clicked));
+                if (clicked) RunButton(*clicked);
+                return 0;
+            }
+            break;
+        case WM_CAPTURECHANGED:
+            if (capturing_ && reinterpret_cast<HWND>(lParam) != window_) {
+                capturing_ = false;
+                std::optional<int> clicked;
+                Apply(tracker_.Release({}, clicked));
+            }
+            break;
+        case WM_NCLBUTTONDBLCLK:
+            if (wParam == HTCAPTION) {
+                if (const auto show = DoubleClickShow(traits_, state_)) {
+                    PostMessageW(window_, WM_SYSCOMMAND, *show == TWindowShow::Maximised ? SC_MAXIMIZE : SC_RESTORE, 0);
+                }
+                return 0;
+            }
+            break;
+        case WM_TIMER:
+            if (wParam == kHoverTimer) {
+                HoverTick();
+                return 0;
+            }
+            break;
+        case WM_SIZE: {
+            const LRESULT result = next(message, wParam, lParam);
+            UpdateShow();
+            UpdateRegion();
+            PaintFrame();
+            return result;
+        }
+        default: break;
+    }
+    return next(message, wParam, lParam);
+}
+
+}  // namespace tips::skin::win32

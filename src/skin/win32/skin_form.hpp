@@ -1,0 +1,66 @@
+#pragma once
+// One window's skinned frame: the borders, the title bar with its fixed text and buttons drawn from the
+// skin, the client area the frame leaves, what each point of the frame is, and the title-bar buttons
+// answering the mouse. The window's own procedure keeps everything inside the client area.
+
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "platform/font.hpp"
+#include "skin/frame_painter.hpp"
+#include "skin/nc_element_tracker.hpp"
+#include "skin/skin_bitmap_cache.hpp"
+#include "skin/skin_data.hpp"
+#include "skin/win32/window_subclass.hpp"
+
+namespace tips::skin::win32 {
+
+class TSkinForm {
+public:
+    // Takes the window's frame over; the window keeps its client size. The skin and the cache must
+    // outlive the form.
+    TSkinForm(HWND window, const TSkinData& skin, TSkinBitmapCache& bitmaps);
+    // Gives the window its own frame back (styles and region), keeping its client size.
+    ~TSkinForm();
+    TSkinForm(const TSkinForm&) = delete;
+    TSkinForm& operator=(const TSkinForm&) = delete;
+
+    HWND Window() const { return window_; }
+    bool Attached() const { return subclass_ && subclass_->Attached(); }
+    const TFrameMetrics& Metrics() const { return metrics_; }
+    // The frame laid out for the window's present size and state, in window coordinates.
+    TFrameGeometry Geometry() const;
+
+    static constexpr UINT_PTR kHoverTimer = 0x5EED;
+
+private:
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam, const TWindowSubclass::TNext& next);
+    TFrameScene Scene() const;
+    TFrameHit HitAt(POINT screen) const;
+    LRESULT HitTestAnswer(POINT screen) const;
+    void PaintFrame();
+    void Apply(const std::vector<TNcChange>& changes);
+    void RunButton(int laidOutIndex);
+    void HoverTick();
+    void UpdateShow();
+    void UpdateRegion();
+    void KeepClientSize(SIZE client);
+
+    HWND window_;
+    const TSkinData& skin_;
+    TSkinBitmapCache& bitmaps_;
+    TSkinFramePainter painter_;
+    std::unique_ptr<platform::TFont> titleFont_;
+    std::unique_ptr<platform::TFont> menuFont_;
+    LONG_PTR savedStyle_ = 0;
+    TFrameWindowTraits traits_;
+    TFrameWindowState state_;
+    TFrameMetrics metrics_;
+    TNcElementTracker tracker_;
+    bool capturing_ = false;
+    std::unique_ptr<TWindowSubclass> subclass_;
+};
+
+}  // namespace tips::skin::win32
