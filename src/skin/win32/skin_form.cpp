@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "platform/win32/double_buffer.hpp"
 #include "platform/win32/gdi_canvas.hpp"
 #include "skin/frame_hit_test.hpp"
@@ -71,7 +73,7 @@ SIZE ClientSizeOf(HWND window) {
 
 }  // namespace
 
-TSkinForm::TSkinForm(HWND window, const TSkinData& skin, TSkinBitmapCache& bitmaps)
+TSkinForm::TSkinForm(HWND window, const TSkinData& skin, TSkinBitmapCache& bitmaps, std::function<void()> onDestroyed)
     : window_(window), skin_(skin), bitmaps_(bitmaps), painter_(skin, bitmaps) {
     const NONCLIENTMETRICSW system = SystemNonClientMetrics();
     titleFont_ = FontOf(system.lfCaptionFont);
@@ -86,7 +88,8 @@ TSkinForm::TSkinForm(HWND window, const TSkinData& skin, TSkinBitmapCache& bitma
     subclass_ = std::make_unique<TWindowSubclass>(
         window_, [this](UINT message, WPARAM wParam, LPARAM lParam, const TWindowSubclass::TNext& next) {
             return Handle(message, wParam, lParam, next);
-        });
+        },
+        std::move(onDestroyed));
     if (!subclass_->Attached()) return;
     // The system would draw its own caption over ours on activation and on a new text.
     SetWindowLongPtrW(window_, GWL_STYLE, savedStyle_ & ~kCaptionStyles);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -20,8 +21,8 @@ namespace tips::skin::win32 {
 class TSkinForm {
 public:
     // Takes the window's frame over; the window keeps its client size. The skin and the cache must
-    // outlive the form.
-    TSkinForm(HWND window, const TSkinData& skin, TSkinBitmapCache& bitmaps);
+    // outlive the form. `onDestroyed` runs once the window is gone.
+    TSkinForm(HWND window, const TSkinData& skin, TSkinBitmapCache& bitmaps, std::function<void()> onDestroyed = {});
     // Gives the window its own frame back (styles and region), keeping its client size.
     ~TSkinForm();
     TSkinForm(const TSkinForm&) = delete;

@@ -1,0 +1,94 @@
+#include "skin/win32/skin_manager.hpp"
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include "widgets/win32/control.hpp"
+#include "widgets/win32/form.hpp"
+
+namespace tips::skin::win32 {
+namespace {
+
+TSkinManager* current = nullptr;
+
+std::string ClassNameOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+}  // namespace
+
+TSkinManager::TSkinManager(const TSkinData& skin, TSkinChoiceRules rules) : skin_(skin), rules_(std::move(rules)) {
+    if (current) throw std::logic_error("a skin manager already serves this process");
+    current = this;
+    hook_ = SetWindowsHookExW(WH_CBT, CbtProcedure, nullptr, GetCurrentThreadId());
+    timer_ = SetTimer(nullptr, 0, kRequestInterval, RequestTimer);
+}
+
+TSkinManager::~TSkinManager() {
+    if (timer_) KillTimer(nullptr, timer_);
+    if (hook_) UnhookWindowsHookEx(hook_);
+    forms_.clear();
+    gone_.clear();
+    current = nullptr;
+}
+
+bool TSkinManager::Offer(HWND window) {
+    if (!window || !IsWindow(window)) return false;
+    const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+    const LONG_PTR exStyle = GetWindowLongPtrW(window, GWL_EXSTYLE);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    TWindowCandidate candidate;
+    candidate.ClassName = ClassNameOf(window);
+    candidate.Listed = Skinned(window);
+    candidate.ChildWindow = (style & WS_CHILD) != 0;
+    candidate.MdiChild = (exStyle & WS_EX_MDICHILD) != 0;
+    candidate.EmptySize = rect.right <= rect.left || rect.bottom <= rect.top;
+    if (const auto* form = dynamic_cast<const widgets::TForm*>(widgets::TWinControl::FindControl(window)))
+        candidate.FormTag = form->Tag;
+    if (!ShouldSkinWindow(candidate, rules_)) return Skinned(window);
+    auto form = std::make_unique<TSkinForm>(window, skin_, bitmaps_, [this, window] { Forget(window); });
+    if (!form->Attached()) return false;
+    forms_.emplace(window, std::move(form));
+    return true;
+}
+
+void TSkinManager::Forget(HWND window) {
+    const auto found = forms_.find(window);
+    if (found == forms_.end()) return;
+    gone_.push_back(std::move(found->second));
+    forms_.erase(found);
+}
+
+LRESULT CALLBACK TSkinManager::CbtProcedure(int code, WPARAM wParam, LPARAM lParam) {
+    if (current && code >= 0) {
+        const HWND window = reinterpret_cast<HWND>(wParam);
+        try {
+            if (code == HCBT_ACTIVATE) {
+                current->Offer(window);
+            } else if (code == HCBT_CREATEWND && ClassNameOf(window) == "#32768") {
+                if (current->OnMenuWindowCreated) current->OnMenuWindowCreated(window);
+            } else if (code == HCBT_DESTROYWND && ClassNameOf(window) == "#32768") {
+                if (current->OnMenuWindowDestroyed) current->OnMenuWindowDestroyed(window);
+            }
+        } catch (...) {
+            // A window the skin cannot take keeps its own look; the hook must not throw into Windows.
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CALLBACK TSkinManager::RequestTimer(HWND, UINT, UINT_PTR, DWORD) {
+    if (!current) return;
+    current->gone_.clear();
+    // A window activated before the manager existed is taken on the next tick.
+    try {
+        current->Offer(GetActiveWindow());
+    } catch (...) {
+    }
+}
+
+}  // namespace tips::skin::win32
