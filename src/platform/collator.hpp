@@ -1,6 +1,7 @@
 #pragma once
 // Locale-aware ordering of Windows-1252 texts, as the user's default locale orders them.
 
+#include <string>
 #include <string_view>
 
 namespace tips::platform {
@@ -11,6 +12,10 @@ public:
 
     // Negative, zero or positive as `a` sorts before, with or after `b`. Only the sign means anything.
     virtual int Compare(std::string_view a, std::string_view b, bool ignoreCase) const = 0;
+
+    // Bytes whose plain unsigned byte order (std::string comparison) is the order Compare gives, equal
+    // exactly where Compare answers zero. A sort computes them once per text and then compares bytes.
+    virtual std::string SortKey(std::string_view text, bool ignoreCase) const = 0;
 };
 
 // The collator of the user's default locale for this build's platform.

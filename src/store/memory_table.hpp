@@ -225,6 +225,7 @@ private:
 
     // Order (memory_table_order.cpp).
     void SortRecords();
+    bool SortRecordsByKeys();   // false, records untouched, when the sorted field has no collation keys
     void Reposition(std::size_t position);
     int CompareRecords(const TStoredRecord& a, const TStoredRecord& b) const;
     int CompareSortValues(const std::uint8_t* a, const std::uint8_t* b) const;

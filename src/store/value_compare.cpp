@@ -58,4 +58,13 @@ int CompareFieldValues(const platform::TCollator& collator, TFieldType type, con
     }
 }
 
+std::optional<std::string> FieldSortKey(const platform::TCollator& collator, TFieldType type, const std::uint8_t* data,
+                                        int dataSize, bool ignoreCase) {
+    switch (type) {
+        case TFieldType::ftString: return collator.SortKey(TextOf(data, dataSize), ignoreCase);
+        case TFieldType::ftWideString: return collator.SortKey(NarrowText(data, dataSize), ignoreCase);
+        default: return std::nullopt;
+    }
+}
+
 }  // namespace tips::store

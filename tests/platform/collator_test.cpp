@@ -43,4 +43,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, CollatorCompare,
                                            CompareCase{"Edici\xF3n", "Edicion", true, 1},
                                            CompareCase{"Edici\xF3n", "EDICI\xD3N", true, 0}));
 
+// Sort keys must order every pair exactly as Compare does, equal keys exactly where Compare says equal.
+TEST(CollatorSortKey, OrdersEveryPairAsCompareDoes) {
+    const auto& collator = UserDefaultCollator();
+    const std::vector<std::string> texts{
+        "", "a", "A", "b", "B", "ab", "aB", "Ab", "abc", "ABC", "Edici\xF3n", "Edicion", "EDICI\xD3N", "edici\xF3n",
+        "\xE1rbol", "arbol", "\xC1rbol", "\xF1", "n", "N", "\xD1", "co-op", "coop", "co op", "co.op", "co'op",
+        "10", "9", "1", "_", "-", "zeta", "Zeta", "\xFC", "u", "\xDF", "ss", "x"};
+    for (const bool ignoreCase : {false, true}) {
+        for (const auto& a : texts) {
+            for (const auto& b : texts) {
+                const int byCompare = Sign(collator.Compare(a, b, ignoreCase));
+                const int byKey = Sign(collator.SortKey(a, ignoreCase).compare(collator.SortKey(b, ignoreCase)));
+                EXPECT_EQ(byKey, byCompare) << "'" << a << "' vs '" << b << "' ignoreCase " << ignoreCase;
+            }
+        }
+    }
+}
+
+TEST(CollatorSortKey, StopsAtTheFirstZeroByteAndTellsCaseOnlyWhenAsked) {
+    const auto& collator = UserDefaultCollator();
+    EXPECT_EQ(collator.SortKey(std::string("abc\0def", 7), false), collator.SortKey("abc", false));
+    EXPECT_EQ(collator.SortKey("abc", true), collator.SortKey("ABC", true));
+    EXPECT_NE(collator.SortKey("abc", false), collator.SortKey("ABC", false));
+    EXPECT_NE(collator.SortKey("Edici\xF3n", true), collator.SortKey("Edicion", true));
+}
+
 }  // namespace

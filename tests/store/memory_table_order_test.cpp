@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/collator.hpp"
@@ -40,6 +41,38 @@ TEST(SortWithLocaleCollation, OrdersByThePlatformCollationNotByBytes) {
     tips.AddTitles({"b", "B", "a"});
     tips.table.SetSortedField("Descripcion");
     EXPECT_EQ(tips.Titles(), (Titles{"a", "b", "B"}));
+}
+
+// The sort goes through collation keys; the order must be the one the collator's own comparison gives,
+// ties by id, for every option set.
+TEST(SortWithLocaleCollation, KeyOrderIsTheComparerOrderForEveryOption) {
+    const auto& collator = platform::UserDefaultCollator();
+    const Titles titles{"Edici\xF3n", "edicion", "EDICI\xD3N", "Edicion", "co-op", "coop", "co op", "Coop",
+                        "\xE1rbol", "arbol", "Arbol", "zeta", "", "a", "A", "a.b", "ab", "a'b", "\xF1u", "nu",
+                        "Nu", "\xD1u", "same", "same", "10", "9", "_x", "x_"};
+    for (const bool ignoreCase : {false, true}) {
+        for (const bool descending : {false, true}) {
+            TTipsTable tips(collator);
+            tips.table.Open();
+            tips.AddTitles(titles);
+            TMemorySortOptions options;
+            if (ignoreCase) options.bits |= static_cast<unsigned>(TMemorySortOption::soCaseInsensitive);
+            if (descending) options.bits |= static_cast<unsigned>(TMemorySortOption::soDesc);
+            tips.table.SetSortOptions(options);
+            tips.table.SetSortedField("Descripcion");
+
+            std::vector<int> expected(titles.size());
+            for (std::size_t i = 0; i < expected.size(); ++i) expected[i] = static_cast<int>(i) + 1;
+            std::sort(expected.begin(), expected.end(), [&](int a, int b) {
+                int result = collator.Compare(titles[static_cast<std::size_t>(a - 1)],
+                                              titles[static_cast<std::size_t>(b - 1)], ignoreCase);
+                result = (result > 0) - (result < 0);
+                if (result == 0) result = a < b ? -1 : 1;
+                return descending ? result > 0 : result < 0;
+            });
+            EXPECT_EQ(tips.Ids(), expected) << "ignoreCase " << ignoreCase << " descending " << descending;
+        }
+    }
 }
 
 TEST_F(SortedTable, EqualValuesKeepTheOrderOfTheirIdsAndDescendingReversesBoth) {

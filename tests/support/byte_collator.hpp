@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "platform/collator.hpp"
@@ -25,6 +26,17 @@ public:
             if (fold(a[i]) != fold(b[i])) return fold(a[i]) < fold(b[i]) ? -1 : 1;
         }
         return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    }
+
+    // The folded bytes themselves: their byte order is Compare's. Not counted as calls.
+    std::string SortKey(std::string_view text, bool ignoreCase) const override {
+        std::string key(text.substr(0, text.find('\0')));
+        if (ignoreCase) {
+            for (auto& c : key) {
+                if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+            }
+        }
+        return key;
     }
 
     mutable long calls = 0;

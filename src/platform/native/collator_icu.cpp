@@ -49,6 +49,23 @@ public:
         return static_cast<int>(result);
     }
 
+    std::string SortKey(std::string_view text, bool ignoreCase) const override {
+        const icu::Collator& collator = ignoreCase ? *caseInsensitive_ : *caseSensitive_;
+        const icu::UnicodeString unicode = FromWindows1252(text);
+        std::string key(64, '\0');
+        auto fill = [&] {
+            return collator.getSortKey(unicode, reinterpret_cast<uint8_t*>(key.data()), static_cast<int32_t>(key.size()));
+        };
+        auto length = fill();
+        if (length > static_cast<int32_t>(key.size())) {
+            key.resize(static_cast<std::size_t>(length));
+            length = fill();
+        }
+        // The key ends in a zero byte that adds nothing to the order.
+        key.resize(length > 0 ? static_cast<std::size_t>(length - 1) : 0);
+        return key;
+    }
+
 private:
     std::unique_ptr<icu::Collator> caseSensitive_;
     std::unique_ptr<icu::Collator> caseInsensitive_;

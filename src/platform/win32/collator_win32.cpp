@@ -19,6 +19,18 @@ public:
                                           right.c_str(), -1);
         return result == 0 ? 0 : result - CSTR_EQUAL;
     }
+
+    std::string SortKey(std::string_view text, bool ignoreCase) const override {
+        const std::string source(text.substr(0, text.find('\0')));
+        const DWORD flags = LCMAP_SORTKEY | (ignoreCase ? NORM_IGNORECASE : 0);
+        const int length = LCMapStringA(LOCALE_USER_DEFAULT, flags, source.c_str(), -1, nullptr, 0);
+        if (length <= 0) return {};
+        std::string key(static_cast<std::size_t>(length), '\0');
+        const int written = LCMapStringA(LOCALE_USER_DEFAULT, flags, source.c_str(), -1, key.data(), length);
+        // The key ends in a zero byte that adds nothing to the order.
+        key.resize(written > 0 ? static_cast<std::size_t>(written - 1) : 0);
+        return key;
+    }
 };
 
 }  // namespace
