@@ -1,0 +1,89 @@
+#include "skin/win32/skin_control.hpp"
+
+#include "platform/win32/double_buffer.hpp"
+#include "platform/win32/gdi_canvas.hpp"
+
+namespace tips::skin::win32 {
+
+TSkinControl::TSkinControl(HWND window, TSkinContext context)
+    : context_(context),
+      hold_(
+          window,
+          [this](UINT message, WPARAM wParam, LPARAM lParam, const TWindowSubclass::TNext& next) {
+              return Handle(message, wParam, lParam, next);
+          },
+          [this] { alive_ = false; }) {
+    Redraw();
+}
+
+// The hold lets go of the window first, so the control paints itself again in its own look.
+TSkinControl::~TSkinControl() {
+    const HWND window = hold_.Window();
+    const bool redraw = Alive();
+    alive_ = false;
+    if (redraw) InvalidateRect(window, nullptr, TRUE);
+}
+
+void TSkinControl::Refresh() { Redraw(); }
+
+void TSkinControl::HoverTick() {
+    if (!Alive() || !Hot()) return;
+    POINT cursor{};
+    if (GetCursorPos(&cursor) && WindowFromPoint(cursor) == Window()) return;
+    MouseLeft();
+    Redraw();
+}
+
+void TSkinControl::Redraw() const {
+    if (hold_.Attached()) InvalidateRect(hold_.Window(), nullptr, TRUE);
+}
+
+bool TSkinControl::PreFilter(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
+    return false;
+}
+
+LRESULT TSkinControl::Handle(UINT message, WPARAM wParam, LPARAM lParam, const TWindowSubclass::TNext& next) {
+    if (!alive_) return next(message, wParam, lParam);
+    LRESULT result = 0;
+    if (PreFilter(message, wParam, lParam, result)) return result;
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;  // the paint covers the whole client area
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        const HDC dc = BeginPaint(Window(), &paint);
+        PaintTo(dc);
+        EndPaint(Window(), &paint);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        PaintTo(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case WM_UPDATEUISTATE: {
+        // The control's own procedure may draw its look for the change at once: draw ours over it.
+        const LRESULT answer = next(message, wParam, lParam);
+        Redraw();
+        return answer;
+    }
+    default:
+        return next(message, wParam, lParam);
+    }
+}
+
+void TSkinControl::PaintTo(HDC target) {
+    RECT client{};
+    GetClientRect(Window(), &client);
+    platform::TDoubleBuffer buffer(target, {client.right, client.bottom});
+    if (!buffer.Usable()) return;
+    {
+        platform::TGdiCanvas canvas(buffer.get());
+        Paint(canvas, client, Window());
+    }
+    buffer.CopyTo(target, {0, 0, client.right, client.bottom});
+}
+
+}  // namespace tips::skin::win32
