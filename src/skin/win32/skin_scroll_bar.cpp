@@ -1,6 +1,7 @@
 #include "skin/win32/skin_scroll_bar.hpp"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/win32/double_buffer.hpp"
 #include "platform/win32/gdi_canvas.hpp"
@@ -12,30 +13,45 @@ namespace {
 // The bars are composed at this thickness and stretched to the system's.
 constexpr int kComposedThickness = 16;
 
+
+// The system's own bar in window coordinates, and its thumb along the bar; nothing when it has none.
+struct TSystemBar {
+    TViewRect Place;
+    int ThumbStart = 0;  // from the bar's start
+    int ThumbEnd = 0;
+    bool Thumb = false;
+};
+
+std::optional<TSystemBar> SystemBar(HWND control, LONG object, const RECT& window) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetScrollBarInfo(control, object, &info)) return std::nullopt;
+    if (info.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN)) return std::nullopt;
+    TSystemBar bar;
+    bar.Place = {info.rcScrollBar.left - window.left, info.rcScrollBar.top - window.top,
+                 info.rcScrollBar.right - window.left, info.rcScrollBar.bottom - window.top};
+    bar.ThumbStart = info.xyThumbTop;
+    bar.ThumbEnd = info.xyThumbBottom;
+    bar.Thumb = (info.rgstate[3] & STATE_SYSTEM_INVISIBLE) == 0 && bar.ThumbEnd > bar.ThumbStart;
+    return bar;
+}
+
 struct TBarPlaces {
-    std::optional<TViewRect> Horizontal;  // in window coordinates
-    std::optional<TViewRect> Vertical;
+    std::optional<TSystemBar> Horizontal;  // in window coordinates
+    std::optional<TSystemBar> Vertical;
     TViewRect Corner;
 };
 
 TBarPlaces PlacesOf(HWND control) {
     RECT window{};
-    RECT client{};
     GetWindowRect(control, &window);
-    GetClientRect(control, &client);
-    POINT origin{0, 0};
-    ClientToScreen(control, &origin);
-    const int left = origin.x - window.left;
-    const int top = origin.y - window.top;
-    const int right = left + client.right;
-    const int bottom = top + client.bottom;
     const LONG style = GetWindowLongW(control, GWL_STYLE);
     TBarPlaces places;
-    const int vWidth = GetSystemMetrics(SM_CXVSCROLL);
-    const int hHeight = GetSystemMetrics(SM_CYHSCROLL);
-    if (style & WS_VSCROLL) places.Vertical = TViewRect{right, top, right + vWidth, bottom};
-    if (style & WS_HSCROLL) places.Horizontal = TViewRect{left, bottom, right, bottom + hHeight};
-    if (places.Vertical && places.Horizontal) places.Corner = {right, bottom, right + vWidth, bottom + hHeight};
+    if (style & WS_VSCROLL) places.Vertical = SystemBar(control, OBJID_VSCROLL, window);
+    if (style & WS_HSCROLL) places.Horizontal = SystemBar(control, OBJID_HSCROLL, window);
+    if (places.Vertical && places.Horizontal)
+        places.Corner = {places.Vertical->Place.Left, places.Horizontal->Place.Top, places.Vertical->Place.Right,
+                         places.Horizontal->Place.Bottom};
     return places;
 }
 
@@ -53,10 +69,15 @@ TScrollRange RangeOf(HWND control, int bar) {
 }
 
 // Where on a bar placed in the window the system's hit point falls: the parts laid out along the bar.
-TScrollBarParts PartsOf(HWND control, TScrollOrientation orientation, const TViewRect& place) {
+// The thumb goes where the system reports its own.
+TScrollBarParts PartsOf(HWND control, TScrollOrientation orientation, const TSystemBar& bar) {
     const bool vertical = orientation == TScrollOrientation::Vertical;
     const int arrow = GetSystemMetrics(vertical ? SM_CYVSCROLL : SM_CXHSCROLL);
-    return LayoutScrollBar(orientation, place, arrow, RangeOf(control, vertical ? SB_VERT : SB_HORZ));
+    TScrollBarParts parts = LayoutScrollBar(orientation, bar.Place, arrow, RangeOf(control, vertical ? SB_VERT : SB_HORZ));
+    if (!bar.Thumb) parts.Thumb = {};
+    else if (vertical) parts.Thumb = {bar.Place.Left, bar.Place.Top + bar.ThumbStart, bar.Place.Right, bar.Place.Top + bar.ThumbEnd};
+    else parts.Thumb = {bar.Place.Left + bar.ThumbStart, bar.Place.Top, bar.Place.Left + bar.ThumbEnd, bar.Place.Bottom};
+    return parts;
 }
 
 int WidthOf(const TViewRect& rect) { return rect.Right - rect.Left; }
@@ -117,6 +138,9 @@ TSkinScrollBar::TSkinScrollBar(HWND control, TSkinContext context, bool pressHan
         control_, [this](UINT message, WPARAM wParam, LPARAM lParam, const TWindowSubclass::TNext& next) {
             return Handle(message, wParam, lParam, next);
         });
+    // The system lays the frame out again, and the bars are painted from the skin with it.
+    SetWindowPos(control_, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Paint();
 }
 
@@ -149,6 +173,10 @@ LRESULT TSkinScrollBar::Handle(UINT message, WPARAM wParam, LPARAM lParam, const
             Paint();
             return result;
         }
+        case WM_NCMOUSEMOVE:
+            // The system would draw its own hot arrows over the skin's.
+            if (wParam == HTVSCROLL || wParam == HTHSCROLL) return 0;
+            break;
         case WM_NCLBUTTONDOWN:
         case WM_NCLBUTTONDBLCLK:
             if (pressHandling_ && (wParam == HTVSCROLL || wParam == HTHSCROLL))
@@ -178,7 +206,7 @@ LRESULT TSkinScrollBar::PressBar(UINT hit, LPARAM lParam, const TWindowSubclass:
                                  WPARAM wParam) {
     const TBarPlaces places = PlacesOf(control_);
     const bool vertical = hit == HTVSCROLL;
-    const std::optional<TViewRect>& place = vertical ? places.Vertical : places.Horizontal;
+    const std::optional<TSystemBar>& place = vertical ? places.Vertical : places.Horizontal;
     if (!place) return next(message, wParam, lParam);
     RECT window{};
     GetWindowRect(control_, &window);
@@ -213,6 +241,11 @@ void TSkinScrollBar::Paint() {
     TWholeWindowDC dc(control_);
     if (!dc.get()) return;
     const TScrollBarPainter painter(context_.Skin, context_.Bitmaps);
+    // The corner first: a bar that reaches into it is drawn over it.
+    if (!places.Corner.IsEmpty()) {
+        platform::TGdiCanvas canvas(dc.get());
+        painter.PaintCorner(canvas, places.Corner);
+    }
     if (places.Vertical)
         PaintBar(dc.get(), painter, TScrollOrientation::Vertical,
                  PartsOf(control_, TScrollOrientation::Vertical, *places.Vertical),
@@ -221,10 +254,6 @@ void TSkinScrollBar::Paint() {
         PaintBar(dc.get(), painter, TScrollOrientation::Horizontal,
                  PartsOf(control_, TScrollOrientation::Horizontal, *places.Horizontal),
                  pressVertical_ ? TScrollPress::None : press_);
-    if (!places.Corner.IsEmpty()) {
-        platform::TGdiCanvas canvas(dc.get());
-        painter.PaintCorner(canvas, places.Corner);
-    }
 }
 
 }  // namespace tips::skin::win32
