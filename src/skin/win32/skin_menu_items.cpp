@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "platform/font.hpp"
+#include "platform/win32/double_buffer.hpp"
 #include "platform/win32/gdi_canvas.hpp"
 #include "skin/popup_menu_item.hpp"
 
@@ -132,17 +134,91 @@ bool TSkinMenuItems::HandleMessage(UINT message, WPARAM, LPARAM lParam, LRESULT&
     return false;
 }
 
+namespace {
+
+// The system's menu font, as the canvas describes fonts.
+platform::TFontDescription MenuFont() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    platform::TFontDescription font;
+    font.Face = Narrow(metrics.lfMenuFont.lfFaceName);
+    font.Height = metrics.lfMenuFont.lfHeight;
+    font.CharSet = metrics.lfMenuFont.lfCharSet;
+    return font;
+}
+
+TSkinMenuItem SkinItem(const TSkinMenuItems::TItem& item) {
+    TSkinMenuItem skinItem;
+    const auto tab = item.Text.find('\t');
+    skinItem.Caption = item.Text.substr(0, tab);
+    if (tab != std::string::npos) skinItem.ShortCut = item.Text.substr(tab + 1);
+    skinItem.Separator = item.Separator;
+    return skinItem;
+}
+
+std::string WithoutPrefixes(std::string_view caption) {
+    std::string text;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+        text += caption[i];
+    }
+    return text;
+}
+
+constexpr int kShortCutGap = 16;  // between the caption and the shortcut
+constexpr int kSeparatorHeight = 8;
+
+}  // namespace
+
 void TSkinMenuItems::Measure(MEASUREITEMSTRUCT& measure, const TItem& item, const TMarked& marked) const {
-    (void)item;
-    (void)marked;
-    measure.itemWidth = 100;
-    measure.itemHeight = 18;
+    const TSkinMenuItem skinItem = SkinItem(item);
+    const platform::TPlainFont font(MenuFont());
+    const HDC screen = GetDC(nullptr);
+    int measured = 0;
+    int height = kSeparatorHeight;
+    {
+        platform::TGdiCanvas canvas(screen);
+        canvas.SetFont(font);
+        if (!skinItem.Separator) {
+            measured = canvas.TextExtent(WithoutPrefixes(PopupItemCaption(skinItem))).Width;
+            if (!skinItem.ShortCut.empty()) measured += kShortCutGap + canvas.TextExtent(skinItem.ShortCut).Width;
+            height = std::max(canvas.TextMetrics().Height + 6, GetSystemMetrics(SM_CYMENUSIZE));
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    measure.itemWidth = static_cast<UINT>(
+        PopupItemWidth(context_.Skin, measured, marked.Options.HasImageList, marked.Options.MainMenu));
+    measure.itemHeight = static_cast<UINT>(height);
 }
 
 void TSkinMenuItems::Draw(const DRAWITEMSTRUCT& draw, const TItem& item, const TMarked& marked) const {
-    (void)draw;
-    (void)item;
-    (void)marked;
+    TSkinMenuItem skinItem = SkinItem(item);
+    skinItem.Selected = (draw.itemState & ODS_SELECTED) != 0;
+    skinItem.Enabled = (draw.itemState & (ODS_DISABLED | ODS_GRAYED)) == 0;
+    skinItem.Default = (draw.itemState & ODS_DEFAULT) != 0;
+    const int width = draw.rcItem.right - draw.rcItem.left;
+    const int height = draw.rcItem.bottom - draw.rcItem.top;
+    platform::TDoubleBuffer buffer(draw.hDC, {width, height});
+    if (!buffer.Usable()) return;
+    const platform::TPlainFont font(MenuFont());
+    {
+        platform::TGdiCanvas canvas(buffer.get());
+        const TPopupMenuItemPainter painter(context_.Skin, context_.Bitmaps);
+        painter.Paint(canvas, {0, 0, width, height}, skinItem, font);
+        // The system menu's pictures, one cell per item, at the item's left.
+        const auto& options = marked.Options;
+        if (options.Images && item.Position < options.ImageIndex.size() && options.ImageIndex[item.Position] >= 0) {
+            const int cell = options.ImageIndex[item.Position];
+            const platform::TViewRect source{cell * options.ImageSize, 0, (cell + 1) * options.ImageSize,
+                                             options.ImageSize};
+            const int top = (height - options.ImageSize) / 2;
+            if (options.Images->Holds(source))
+                canvas.DrawBitmap(*options.Images, source, {2, top, 2 + options.ImageSize, top + options.ImageSize},
+                                  options.ImagesTransparent);
+        }
+    }
+    BitBlt(draw.hDC, draw.rcItem.left, draw.rcItem.top, width, height, buffer.get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace tips::skin::win32
