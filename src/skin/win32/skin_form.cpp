@@ -217,6 +217,13 @@ void TSkinForm::RunButton(int laidOutIndex) {
         case TTitleCommand::Maximise: PostMessageW(window_, WM_SYSCOMMAND, SC_MAXIMIZE, 0); break;
         case TTitleCommand::Minimise: PostMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0); break;
         case TTitleCommand::Restore: PostMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0); break;
+        case TTitleCommand::SystemMenu: {
+            RECT window{};
+            GetWindowRect(window_, &window);
+            const TViewRect& rect = geometry.Buttons[static_cast<std::size_t>(laidOutIndex)].Rect;
+            systemMenu_.Request({window.left + rect.Left, window.top + rect.Bottom}, traits_, state_);
+            return;
+        }
         default: return;
     }
     state_.Show = ShowAfter(command, state_.Show);
@@ -319,6 +326,12 @@ LRESULT TSkinForm::Handle(UINT message, WPARAM wParam, LPARAM lParam, const TWin
                 capturing_ = false;
                 std::optional<int> clicked;
                 Apply(tracker_.Release({}, clicked));
+            }
+            break;
+        case WM_NCRBUTTONDOWN:
+            if (wParam == HTCAPTION && traits_.Mdi != TMdiRole::Child) {
+                systemMenu_.Request({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, traits_, state_);
+                return 0;
             }
             break;
         case WM_NCLBUTTONDBLCLK:

@@ -14,6 +14,7 @@
 #include "skin/nc_element_tracker.hpp"
 #include "skin/skin_bitmap_cache.hpp"
 #include "skin/skin_data.hpp"
+#include "skin/win32/skin_system_menu.hpp"
 #include "skin/win32/window_subclass.hpp"
 
 namespace tips::skin::win32 {
@@ -61,6 +62,7 @@ private:
     TFrameMetrics metrics_;
     TNcElementTracker tracker_;
     bool capturing_ = false;
+    TSkinSystemMenu systemMenu_{window_};
     std::unique_ptr<TWindowSubclass> subclass_;
 };
 

@@ -277,4 +277,30 @@ TEST_F(SkinFrame, ButtonDrawsTheFrameOfItsState) {
     EXPECT_EQ(Mismatches(*close, 1), 0);
 }
 
+// Ends the menu the system shows modally as soon as it is up, counting the times it was.
+int menusShown = 0;
+void CALLBACK EndShownMenu(HWND, UINT, UINT_PTR, DWORD) {
+    if (FindWindowW(L"#32768", nullptr) && IsWindowVisible(FindWindowW(L"#32768", nullptr))) {
+        ++menusShown;
+        EndMenu();
+    }
+}
+
+TEST_F(SkinFrame, RightPressOnTheCaptionShowsTheSystemMenuAndASecondOneSoonAfterCloses) {
+    menusShown = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, EndShownMenu);
+    const TFrameLayout layout = form_->Geometry().Layout;
+    const POINT at = ToScreen({layout.Caption.Left + (layout.Caption.Right - layout.Caption.Left) / 3, layout.Caption.Bottom - 3});
+    ASSERT_EQ(SendMessageW(window_, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)), HTCAPTION);
+    SendMessageW(window_, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
+    Pump();
+    EXPECT_EQ(menusShown, 1);
+    EXPECT_EQ(closeRequests, 0);
+    SendMessageW(window_, WM_NCRBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
+    Pump();
+    EXPECT_EQ(menusShown, 1);
+    EXPECT_EQ(closeRequests, 1);
+    KillTimer(nullptr, timer);
+}
+
 }  // namespace
