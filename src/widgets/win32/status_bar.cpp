@@ -42,6 +42,14 @@ void TStatusBar::CreateParams(TWindowParams& params) {
 
 void TStatusBar::CreateWnd() { SendParts(); }
 
+// The bar's class repaints only what a resize uncovers, so the size grip drawn at the old right edge
+// would stay there: the whole bar is drawn again at its new size.
+LRESULT TStatusBar::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = TWinControl::WndProc(message, wParam, lParam);
+    if (message == WM_SIZE) InvalidateRect(Handle(), nullptr, TRUE);
+    return result;
+}
+
 void TStatusBar::SendParts() {
     std::vector<int> rightEdges;
     int right = 0;

@@ -22,6 +22,7 @@ public:
 protected:
     void CreateParams(TWindowParams& params) override;
     void CreateWnd() override;
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void SendParts();
