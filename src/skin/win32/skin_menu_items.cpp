@@ -76,6 +76,14 @@ void TSkinMenuItems::MakeOwnerDrawn(HMENU menu, const TOwnerDrawOptions& options
     marked_.emplace(menu, std::move(marked));
 }
 
+bool TSkinMenuItems::MakeFormPopupOwnerDrawn(const widgets::TPopupMenu& menu) {
+    const TSkinSourceProperties& properties = context_.Properties;
+    if (!properties.SkinsFrames() || !properties.SkinsPopupMenus()) return false;
+    if (DisabledByTag(menu.Tag, properties.DisableTag) || !menu.Handle()) return false;
+    MakeOwnerDrawn(menu.Handle());
+    return marked_.contains(menu.Handle());
+}
+
 void TSkinMenuItems::Restore(HMENU menu) {
     const auto found = marked_.find(menu);
     if (found == marked_.end()) return;

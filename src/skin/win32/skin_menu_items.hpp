@@ -14,6 +14,7 @@
 #include "platform/bitmap.hpp"
 #include "platform/color.hpp"
 #include "skin/win32/skin_context.hpp"
+#include "widgets/win32/popup_menu.hpp"
 
 namespace tips::skin::win32 {
 
@@ -34,6 +35,9 @@ public:
     TSkinMenuItems& operator=(const TSkinMenuItems&) = delete;
 
     void MakeOwnerDrawn(HMENU menu, const TOwnerDrawOptions& options = {});
+    // A form's popup menu, marked only while frames and popup menus are skinned and its Tag does not
+    // exclude it; true when marked.
+    bool MakeFormPopupOwnerDrawn(const widgets::TPopupMenu& menu);
     void Restore(HMENU menu);
     // WM_MEASUREITEM / WM_DRAWITEM for menu items it marked: true when handled (result set).
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -186,5 +186,36 @@ TEST_F(SkinMenuItems, MenusItDidNotMarkAreLeftToTheirOwner) {
     EXPECT_EQ(TextOf(menu.get(), 0), L"&Abrir\tCtrl+A");
 }
 
+struct TFormPopupCase {
+    const char* Name;
+    int Tag;
+    bool PopupSwitch;
+    bool Marked;
+};
+
+class FormPopupMenu : public ::testing::TestWithParam<TFormPopupCase> {};
+
+// A Tag of 99 or 199 leaves the menu alone (Tag mod 100 against DisableTag), -1 does not; without
+// the popup-menu switch no menu is marked.
+TEST_P(FormPopupMenu, TagAndSwitchDecide) {
+    const TSkinData& skin = EmbeddedModel();
+    TSkinBitmapCache bitmaps;
+    TSkinSourceProperties properties;
+    if (!GetParam().PopupSwitch) properties.SkinControls.Exclude(xcPopupMenu);
+    TSkinMenuItems items({skin, bitmaps, properties});
+    widgets::TPopupMenu menu({{"Zoom100", "100 %", 0, {}}, {"Zoom50", "50 %", 0, {}}});
+    menu.Tag = GetParam().Tag;
+    EXPECT_EQ(items.MakeFormPopupOwnerDrawn(menu), GetParam().Marked);
+    EXPECT_EQ((InfoOf(menu.Handle(), 0).fType & MFT_OWNERDRAW) != 0, GetParam().Marked);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rules, FormPopupMenu,
+                         ::testing::Values(TFormPopupCase{"Plain", 0, true, true},
+                                           TFormPopupCase{"Tag99", 99, true, false},
+                                           TFormPopupCase{"Tag199", 199, true, false},
+                                           TFormPopupCase{"TagMinus1", -1, true, true},
+                                           TFormPopupCase{"SwitchOff", 0, false, false}),
+                         [](const auto& testCase) { return std::string(testCase.param.Name); });
+
 }  // namespace
 }  // namespace tips::skin::win32
