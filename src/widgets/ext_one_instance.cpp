@@ -45,6 +45,7 @@ void TExtOneInstance::LayoutLoaded() {
             }
             break;
     }
+    handedOver_ = true;
     host_.Terminate();
 }
 

@@ -59,11 +59,16 @@ public:
     // asks this copy to quit.
     void LayoutLoaded();
 
+    // Set once LayoutLoaded has handed over to a running copy: this copy is quitting and must leave
+    // everything the running copy owns (its files above all) alone.
+    bool HandedOver() const { return handedOver_; }
+
     // How many components live in this process.
     static int InstanceCount() { return count_; }
 
 private:
     TExtOneInstanceHost& host_;
+    bool handedOver_ = false;
     static std::uint8_t count_;
 };
 

@@ -75,8 +75,13 @@ TEST_P(OneInstanceReaction, FollowsTheModeThenQuits) {
             host.calls.push_back("custom");
         };
     }
+    EXPECT_FALSE(component.HandedOver());
     component.LayoutLoaded();
     EXPECT_EQ(host.calls, c.calls);
+    // Handing over is what ends in the request to quit, and nothing else does.
+    const bool quits = !c.calls.empty() && c.calls.back() == "terminate";
+    EXPECT_EQ(component.HandedOver(), quits);
+    EXPECT_EQ(quits, c.enabled && c.previous);
 }
 
 const std::string kMessage = "message \"Tolvanec de prueba\" was already started...";

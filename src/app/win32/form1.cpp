@@ -206,12 +206,17 @@ void TForm1::LayoutLoaded() {
 }
 
 void TForm1::FormCreate() {
+    // A copy that handed over to the running one never reads the file, nor writes it at exit.
+    if (ExtOneInstance1.HandedOver()) return;
     tipsFile_.Load(tbTrucos, TipsFilePath(executablePath_));
     tbTrucos.Open();
     tbTrucos.SetSortedField("Descripcion");
 }
 
-void TForm1::FormDestroy() { tipsFile_.Save(tbTrucos, TipsFilePath(executablePath_)); }
+void TForm1::FormDestroy() {
+    if (ExtOneInstance1.HandedOver()) return;
+    tipsFile_.Save(tbTrucos, TipsFilePath(executablePath_));
+}
 
 void TForm1::Edit1Change(widgets::TEdit& sender) {
     const std::string text = sender.Text();

@@ -24,6 +24,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         tips::widgets::TOwnedWindow<tips::app::TForm2> form2;
         form1.fvp = &fvp;
         form1.Form2 = &form2;
+        // A copy that handed over to the running one quits without showing a window.
+        if (form1.ExtOneInstance1.HandedOver()) return 0;
         application.SetMainWindow(form1.Handle());
         return application.Run();
     } catch (const std::exception& error) {

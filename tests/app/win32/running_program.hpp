@@ -47,6 +47,7 @@ public:
     }
 
     bool Started() const { return started_; }
+    DWORD ProcessId() const { return process_.dwProcessId; }
     // The program's one user-interface thread.
     DWORD ThreadId() const { return process_.dwThreadId; }
     // Waits for the process to end; true when it did in time.
