@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "app/damaged_file_backup.hpp"
+#include "app/leftover_temporaries.hpp"
 #include "store/memory_table.hpp"
 
 namespace tips::app {
@@ -18,6 +19,8 @@ bool HoldsBytes(const std::string& path) {
 }  // namespace
 
 void TTipsFileKeeper::Load(store::TMemoryTable& table, const std::string& path) {
+    // A save killed midway left its temporary file; the file itself is still the last complete one.
+    RemoveLeftoverTemporaries(path);
     bool complete = false;
     try {
         complete = table.LoadFromFile(path).complete;

@@ -14,7 +14,8 @@ namespace tips::app {
 
 class TTipsFileKeeper {
 public:
-    // Loads the file at `path`; every error is swallowed (the table keeps what could be read).
+    // Removes what an interrupted save left beside `path`, then loads the file; every error is swallowed
+    // (the table keeps what could be read).
     void Load(store::TMemoryTable& table, const std::string& path);
 
     // Saves the table to `path`. Before the first save over a damaged file its bytes are kept beside it;

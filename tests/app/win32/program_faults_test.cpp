@@ -82,4 +82,20 @@ TEST_F(ProgramFaults, ASecondCopyNeverTouchesTheFileNorShowsAWindow) {
     EXPECT_TRUE(first.Running());
 }
 
+// A save killed midway left its temporary file: the next start clears it and the tips file stays as the
+// last complete save wrote it.
+TEST_F(ProgramFaults, AStartClearsTheTemporaryFileOfAnInterruptedSave) {
+    const std::string whole = TwoTips();
+    Write(whole);
+    std::ofstream(TipsFile() + ".~0.tmp", std::ios::binary) << whole.substr(0, 20);
+    const tips_test::TRunningProgram copy(Executable(), dir_);
+    const HWND window = copy.WaitForMainWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(Exists(TipsFile() + ".~0.tmp")) << "the leftover was still there with the window up";
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(copy.WaitForExit(30000));
+    EXPECT_EQ(Read(TipsFile()), whole);
+    EXPECT_FALSE(Exists(TipsFile() + ".~0.tmp"));
+}
+
 }  // namespace
