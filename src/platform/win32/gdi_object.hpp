@@ -117,4 +117,22 @@ private:
     HDC dc_;
 };
 
+// The whole window's device context, frame and scroll bars included (GetDC reaches only the client
+// area), released on exit.
+class TWholeWindowDC {
+public:
+    explicit TWholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+    TWholeWindowDC(const TWholeWindowDC&) = delete;
+    TWholeWindowDC& operator=(const TWholeWindowDC&) = delete;
+    ~TWholeWindowDC() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+
+    HDC get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 }  // namespace tips::platform

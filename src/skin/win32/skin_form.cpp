@@ -6,6 +6,7 @@
 
 #include "platform/win32/double_buffer.hpp"
 #include "platform/win32/gdi_canvas.hpp"
+#include "platform/win32/gdi_object.hpp"
 #include "skin/frame_hit_test.hpp"
 #include "skin/window_region.hpp"
 
@@ -13,20 +14,6 @@ namespace tips::skin::win32 {
 namespace {
 
 constexpr LONG_PTR kCaptionStyles = WS_CAPTION;
-
-// The whole window's device context (GetDC only reaches the client area), released on exit.
-class TWholeWindowDC {
-public:
-    explicit TWholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-    TWholeWindowDC(const TWholeWindowDC&) = delete;
-    TWholeWindowDC& operator=(const TWholeWindowDC&) = delete;
-    ~TWholeWindowDC() { ReleaseDC(window_, dc_); }
-    HDC get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
 
 std::unique_ptr<platform::TFont> FontOf(const LOGFONTW& font) {
     char face[LF_FACESIZE * 3] = {};
@@ -188,7 +175,7 @@ void TSkinForm::PaintFrame() {
             scene.CurrentState = tracker_.CurrentState();
         }
     }
-    TWholeWindowDC target(window_);
+    platform::TWholeWindowDC target(window_);
     platform::TDoubleBuffer buffer(target.get(), scene.Size);
     if (!buffer.Usable()) return;
     {

@@ -2,6 +2,7 @@
 
 #include "platform/win32/double_buffer.hpp"
 #include "platform/win32/gdi_canvas.hpp"
+#include "platform/win32/gdi_object.hpp"
 #include "skin/menu_window_background.hpp"
 
 namespace tips::skin::win32 {
@@ -34,21 +35,6 @@ platform::TBitmap ReadBack(const platform::TDoubleBuffer& buffer, HBITMAP bitmap
         }
     return result;
 }
-
-class TWholeWindowDC {
-public:
-    explicit TWholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-    TWholeWindowDC(const TWholeWindowDC&) = delete;
-    TWholeWindowDC& operator=(const TWholeWindowDC&) = delete;
-    ~TWholeWindowDC() {
-        if (dc_) ReleaseDC(window_, dc_);
-    }
-    HDC get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
 
 }  // namespace
 
@@ -108,7 +94,7 @@ LRESULT TSkinPopupMenu::Handle(UINT message, WPARAM wParam, LPARAM lParam, const
             const LRESULT result = next(message, wParam, lParam);
             MakeBackground();
             if (!background_) return result;
-            TWholeWindowDC dc(window_);
+            platform::TWholeWindowDC dc(window_);
             if (!dc.get()) return result;
             platform::TGdiCanvas canvas(dc.get());
             for (const TBorderCopy& copy : MenuBorderCopies({background_->Width(), background_->Height()},

@@ -5,6 +5,7 @@
 
 #include "platform/win32/double_buffer.hpp"
 #include "platform/win32/gdi_canvas.hpp"
+#include "platform/win32/gdi_object.hpp"
 
 namespace tips::skin::win32 {
 
@@ -85,22 +86,6 @@ int HeightOf(const TViewRect& rect) { return rect.Bottom - rect.Top; }
 bool Holds(const TViewRect& rect, int x, int y) {
     return !rect.IsEmpty() && x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom;
 }
-
-// The whole window's device context (frame and bars included), released on exit.
-class TWholeWindowDC {
-public:
-    explicit TWholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-    TWholeWindowDC(const TWholeWindowDC&) = delete;
-    TWholeWindowDC& operator=(const TWholeWindowDC&) = delete;
-    ~TWholeWindowDC() {
-        if (dc_) ReleaseDC(window_, dc_);
-    }
-    HDC get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
 
 // Composes one bar at the standard thickness in a buffer and stretches it over its place.
 void PaintBar(HDC target, const TScrollBarPainter& painter, TScrollOrientation orientation, const TScrollBarParts& parts,
@@ -238,7 +223,7 @@ void TSkinScrollBar::Paint() {
     if (busy_ > 0 || !IsWindow(control_) || !IsWindowVisible(control_)) return;
     const TBarPlaces places = PlacesOf(control_);
     if (!places.Vertical && !places.Horizontal) return;
-    TWholeWindowDC dc(control_);
+    platform::TWholeWindowDC dc(control_);
     if (!dc.get()) return;
     const TScrollBarPainter painter(context_.Skin, context_.Bitmaps);
     // The corner first: a bar that reaches into it is drawn over it.
