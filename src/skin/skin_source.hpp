@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "skin/skin_data.hpp"
+#include "skin/skin_source_properties.hpp"
 
 namespace tips::skin {
 
@@ -42,6 +43,8 @@ public:
     std::string SkinStore() const;
     void SetSkinStore(std::string_view) {}  // writing it has no effect
 
+    // The switches that steer the frame and control skinning.
+    TSkinSourceProperties Properties;
     bool Designing = false;
     // Shows a text in a plain message box (the window side supplies it).
     std::function<void(const std::string& text)> OnShowMessage;

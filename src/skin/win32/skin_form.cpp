@@ -60,8 +60,8 @@ SIZE ClientSizeOf(HWND window) {
 
 }  // namespace
 
-TSkinForm::TSkinForm(HWND window, const TSkinData& skin, TSkinBitmapCache& bitmaps, std::function<void()> onDestroyed)
-    : window_(window), skin_(skin), bitmaps_(bitmaps), painter_(skin, bitmaps) {
+TSkinForm::TSkinForm(HWND window, TSkinContext context, std::function<void()> onDestroyed)
+    : window_(window), context_(context), skin_(context.Skin), painter_(context.Skin, context.Bitmaps) {
     const NONCLIENTMETRICSW system = SystemNonClientMetrics();
     titleFont_ = FontOf(system.lfCaptionFont);
     menuFont_ = FontOf(system.lfMenuFont);
@@ -86,6 +86,7 @@ TSkinForm::TSkinForm(HWND window, const TSkinData& skin, TSkinBitmapCache& bitma
 }
 
 TSkinForm::~TSkinForm() {
+    controls_.reset();
     if (!Attached()) return;
     KillTimer(window_, kHoverTimer);
     if (capturing_) ReleaseCapture();
@@ -96,6 +97,8 @@ TSkinForm::~TSkinForm() {
                                               (savedStyle_ & kCaptionStyles));
     KeepClientSize(client);
 }
+
+void TSkinForm::AttachControls(std::unique_ptr<TSkinFormControls> controls) { controls_ = std::move(controls); }
 
 void TSkinForm::KeepClientSize(SIZE client) {
     // Let the window recompute its frame first, then size it so that the client area is as before.
@@ -217,6 +220,7 @@ void TSkinForm::RunButton(int laidOutIndex) {
 }
 
 void TSkinForm::HoverTick() {
+    if (controls_) controls_->HoverTick();
     const auto& current = tracker_.Current();
     if (!current || capturing_) return;
     POINT cursor{};
@@ -252,6 +256,10 @@ void TSkinForm::UpdateRegion() {
 }
 
 LRESULT TSkinForm::Handle(UINT message, WPARAM wParam, LPARAM lParam, const TWindowSubclass::TNext& next) {
+    if (message == WM_MEASUREITEM || message == WM_DRAWITEM) {
+        LRESULT result = 0;
+        if (menuItems_.HandleMessage(message, wParam, lParam, result)) return result;
+    }
     switch (message) {
         case WM_NCCALCSIZE: {
             RECT* proposed = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]

@@ -12,8 +12,9 @@
 #include "platform/font.hpp"
 #include "skin/frame_painter.hpp"
 #include "skin/nc_element_tracker.hpp"
-#include "skin/skin_bitmap_cache.hpp"
-#include "skin/skin_data.hpp"
+#include "skin/win32/skin_context.hpp"
+#include "skin/win32/skin_form_controls.hpp"
+#include "skin/win32/skin_menu_items.hpp"
 #include "skin/win32/skin_system_menu.hpp"
 #include "skin/win32/window_subclass.hpp"
 
@@ -21,9 +22,9 @@ namespace tips::skin::win32 {
 
 class TSkinForm {
 public:
-    // Takes the window's frame over; the window keeps its client size. The skin and the cache must
+    // Takes the window's frame over; the window keeps its client size. What the context refers to must
     // outlive the form. `onDestroyed` runs once the window is gone.
-    TSkinForm(HWND window, const TSkinData& skin, TSkinBitmapCache& bitmaps, std::function<void()> onDestroyed = {});
+    TSkinForm(HWND window, TSkinContext context, std::function<void()> onDestroyed = {});
     // Gives the window its own frame back (styles and region), keeping its client size.
     ~TSkinForm();
     TSkinForm(const TSkinForm&) = delete;
@@ -34,6 +35,10 @@ public:
     const TFrameMetrics& Metrics() const { return metrics_; }
     // The frame laid out for the window's present size and state, in window coordinates.
     TFrameGeometry Geometry() const;
+
+    // The window's controls, skinned from here on and given back with the frame.
+    void AttachControls(std::unique_ptr<TSkinFormControls> controls);
+    TSkinMenuItems& MenuItems() { return menuItems_; }
 
     static constexpr UINT_PTR kHoverTimer = 0x5EED;
 
@@ -51,8 +56,8 @@ private:
     void KeepClientSize(SIZE client);
 
     HWND window_;
+    TSkinContext context_;
     const TSkinData& skin_;
-    TSkinBitmapCache& bitmaps_;
     TSkinFramePainter painter_;
     std::unique_ptr<platform::TFont> titleFont_;
     std::unique_ptr<platform::TFont> menuFont_;
@@ -63,7 +68,9 @@ private:
     TNcElementTracker tracker_;
     bool capturing_ = false;
     TSkinSystemMenu systemMenu_{window_};
+    TSkinMenuItems menuItems_{context_};
     std::unique_ptr<TWindowSubclass> subclass_;
+    std::unique_ptr<TSkinFormControls> controls_;
 };
 
 }  // namespace tips::skin::win32

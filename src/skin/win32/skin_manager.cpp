@@ -20,7 +20,10 @@ std::string ClassNameOf(HWND window) {
 
 }  // namespace
 
-TSkinManager::TSkinManager(const TSkinData& skin, TSkinChoiceRules rules) : skin_(skin), rules_(std::move(rules)) {
+TSkinManager* TSkinManager::Current() { return current; }
+
+TSkinManager::TSkinManager(const TSkinData& skin, TSkinChoiceRules rules, TSkinSourceProperties properties)
+    : skin_(skin), rules_(std::move(rules)), properties_(std::move(properties)) {
     if (current) throw std::logic_error("a skin manager already serves this process");
     current = this;
     hook_ = SetWindowsHookExW(WH_CBT, CbtProcedure, nullptr, GetCurrentThreadId());
@@ -30,6 +33,7 @@ TSkinManager::TSkinManager(const TSkinData& skin, TSkinChoiceRules rules) : skin
 TSkinManager::~TSkinManager() {
     if (timer_) KillTimer(nullptr, timer_);
     if (hook_) UnhookWindowsHookEx(hook_);
+    menuWindows_.clear();
     forms_.clear();
     gone_.clear();
     current = nullptr;
@@ -47,11 +51,17 @@ bool TSkinManager::Offer(HWND window) {
     candidate.ChildWindow = (style & WS_CHILD) != 0;
     candidate.MdiChild = (exStyle & WS_EX_MDICHILD) != 0;
     candidate.EmptySize = rect.right <= rect.left || rect.bottom <= rect.top;
-    if (const auto* form = dynamic_cast<const widgets::TForm*>(widgets::TWinControl::FindControl(window)))
-        candidate.FormTag = form->Tag;
+    auto* const formObject = dynamic_cast<widgets::TForm*>(widgets::TWinControl::FindControl(window));
+    if (formObject) candidate.FormTag = formObject->Tag;
     if (!ShouldSkinWindow(candidate, rules_)) return Skinned(window);
-    auto form = std::make_unique<TSkinForm>(window, skin_, bitmaps_, [this, window] { Forget(window); });
+    auto form = std::make_unique<TSkinForm>(window, Context(), [this, window] { Forget(window); });
     if (!form->Attached()) return false;
+    auto controls = std::make_unique<TSkinFormControls>(Context());
+    if (formObject)
+        controls->AttachForm(*formObject);
+    else if (IsMessageBoxClass(candidate.ClassName))
+        controls->AttachPlainWindow(window);
+    form->AttachControls(std::move(controls));
     forms_.emplace(window, std::move(form));
     return true;
 }
@@ -70,9 +80,9 @@ LRESULT CALLBACK TSkinManager::CbtProcedure(int code, WPARAM wParam, LPARAM lPar
             if (code == HCBT_ACTIVATE) {
                 current->Offer(window);
             } else if (code == HCBT_CREATEWND && ClassNameOf(window) == "#32768") {
-                if (current->OnMenuWindowCreated) current->OnMenuWindowCreated(window);
+                current->MenuWindowCreated(window);
             } else if (code == HCBT_DESTROYWND && ClassNameOf(window) == "#32768") {
-                if (current->OnMenuWindowDestroyed) current->OnMenuWindowDestroyed(window);
+                current->MenuWindowDestroyed(window);
             }
         } catch (...) {
             // A window the skin cannot take keeps its own look; the hook must not throw into Windows.
@@ -80,6 +90,13 @@ LRESULT CALLBACK TSkinManager::CbtProcedure(int code, WPARAM wParam, LPARAM lPar
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
+
+void TSkinManager::MenuWindowCreated(HWND window) {
+    if (!properties_.SkinsFrames() || !rules_.ManagerOn) return;
+    menuWindows_[window] = std::make_unique<TSkinPopupMenu>(window, Context(), menuBarOpening_);
+}
+
+void TSkinManager::MenuWindowDestroyed(HWND window) { menuWindows_.erase(window); }
 
 void CALLBACK TSkinManager::RequestTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (!current) return;

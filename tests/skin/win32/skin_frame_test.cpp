@@ -16,6 +16,7 @@
 namespace {
 
 using namespace tips::skin;
+using tips::skin::win32::TSkinContext;
 using tips::skin::win32::TSkinForm;
 
 const TSkinData& Model() { return tips::skin::testing::EmbeddedModel(); }
@@ -104,7 +105,7 @@ protected:
         SetForegroundWindow(window_);
         SetActiveWindow(window_);
         Pump();
-        form_.emplace(window_, Model(), bitmaps_);
+        form_.emplace(window_, TSkinContext{Model(), bitmaps_, properties_});
         ASSERT_TRUE(form_->Attached());
         Pump();
     }
@@ -164,6 +165,7 @@ protected:
     }
 
     TSkinBitmapCache bitmaps_;
+    TSkinSourceProperties properties_;
     HWND window_ = nullptr;
     std::optional<TSkinForm> form_;
 };

@@ -1,0 +1,26 @@
+#pragma once
+// A skin component's activation on the user-interface thread: while the component is active and its
+// skin loaded, the process's skin manager serves the thread's windows with it.
+
+#include <memory>
+
+#include "skin/skin_source.hpp"
+#include "skin/win32/skin_manager.hpp"
+
+namespace tips::skin::win32 {
+
+class TSkinActivation {
+public:
+    // Starts serving when `source` is active; an active source without a skin is switched off. The
+    // source must outlive the activation.
+    explicit TSkinActivation(TSkinSource& source);
+    TSkinActivation(const TSkinActivation&) = delete;
+    TSkinActivation& operator=(const TSkinActivation&) = delete;
+
+    bool Serving() const { return manager_ != nullptr; }
+
+private:
+    std::unique_ptr<TSkinManager> manager_;
+};
+
+}  // namespace tips::skin::win32
