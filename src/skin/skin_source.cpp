@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "skin/lzhuf_decoder.hpp"
 #include "skin/skin_archive.hpp"
@@ -46,8 +47,19 @@ void TSkinSource::SetSkinFile(std::string fileName) {
     if (!std::filesystem::is_regular_file(std::filesystem::path(skinFile_), ec)) return;
     std::ifstream in(skinFile_, std::ios::binary);
     if (!in) return;
-    buffer_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (LoadSkin() && OnSkinFileLoaded) OnSkinFileLoaded();
+    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // Windows drawn from the skin in use refer to it: it stays alive until they were given the new one,
+    // and stays in use when the file holds no skin that loads.
+    std::vector<std::uint8_t> previousBuffer = std::exchange(buffer_, std::move(bytes));
+    std::unique_ptr<TSkinData> previousSkin = std::move(skinData_);
+    if (LoadSkin()) {
+        if (OnSkinFileLoaded) OnSkinFileLoaded();
+        return;
+    }
+    if (previousSkin) {
+        buffer_ = std::move(previousBuffer);
+        skinData_ = std::move(previousSkin);
+    }
 }
 
 std::string TSkinSource::SkinStore() const { return Designing && !buffer_.empty() ? "(Good)" : "(none)"; }

@@ -133,6 +133,46 @@ TEST_F(SkinFileTest, AnExistingFileReplacesTheSkinAndAsksForItToBeApplied) {
     EXPECT_EQ(WriteSkinStream(source.SkinBuffer()), source.WriteSkinStream());
 }
 
+TEST_F(SkinFileTest, TheSkinInUseStaysAliveWhileTheNewOneIsApplied) {
+    TSkinSource source;
+    source.ReadSkinStream(WriteSkinStream(MakeSkinFile(kIni)));
+    const TSkinData* inUse = source.SkinData();
+    std::string seenWhileApplying;
+    source.OnSkinFileLoaded = [&] { seenWhileApplying = inUse->SkinName; };
+    source.SetSkinFile(path_.string());
+    EXPECT_EQ(seenWhileApplying, "Small");
+    EXPECT_EQ(source.SkinData()->SkinName, "From disk");
+}
+
+TEST_F(SkinFileTest, AFileThatHoldsNoSkinKeepsTheSkinInUse) {
+    struct TCase {
+        const char* what;
+        Bytes file;
+    } const cases[] = {
+        {"empty", {}},
+        {"not a skin file", Bytes{'n', 'o', 't', ' ', 'a', ' ', 's', 'k', 'i', 'n'}},
+        {"cut short", [] {
+             Bytes file = MakeSkinFile("[TitlebarSkin]\nSkinName=Cut\n");
+             file.resize(file.size() / 2);
+             return file;
+         }()},
+    };
+    for (const TCase& c : cases) {
+        std::ofstream(path_, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(c.file.data()), static_cast<std::streamsize>(c.file.size()));
+        TSkinSource source;
+        source.ReadSkinStream(WriteSkinStream(MakeSkinFile(kIni)));
+        const TSkinData* inUse = source.SkinData();
+        const Bytes bufferInUse = source.SkinBuffer();
+        int applied = 0;
+        source.OnSkinFileLoaded = [&] { ++applied; };
+        source.SetSkinFile(path_.string());
+        EXPECT_EQ(source.SkinData(), inUse) << c.what;
+        EXPECT_EQ(source.SkinBuffer(), bufferInUse) << c.what;
+        EXPECT_EQ(applied, 0) << c.what;
+    }
+}
+
 TEST_F(SkinFileTest, MissingFileOrDesignTimeKeepsTheSkin) {
     TSkinSource source;
     source.ReadSkinStream(WriteSkinStream(MakeSkinFile(kIni)));
