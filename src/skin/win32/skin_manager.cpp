@@ -66,6 +66,18 @@ bool TSkinManager::Offer(HWND window) {
     return true;
 }
 
+void TSkinManager::OfferThreadWindows() {
+    std::vector<HWND> windows;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) {
+            if (IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    for (const HWND window : windows) Offer(window);
+}
+
 void TSkinManager::Forget(HWND window) {
     const auto found = forms_.find(window);
     if (found == forms_.end()) return;

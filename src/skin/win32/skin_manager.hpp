@@ -30,6 +30,8 @@ public:
 
     // Skins `window` now when the rules take it; true when it is skinned afterwards.
     bool Offer(HWND window);
+    // Offers every visible top-level window of the thread (a skin applied while windows are open).
+    void OfferThreadWindows();
     bool Skinned(HWND window) const { return forms_.count(window) != 0; }
     std::size_t SkinnedCount() const { return forms_.size(); }
     std::size_t MenuWindowCount() const { return menuWindows_.size(); }

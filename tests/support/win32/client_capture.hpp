@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,15 +14,23 @@
 
 namespace tips_test {
 
+enum class TCaptureArea { Client, WholeWindow };
+
 class TClientCapture {
 public:
-    // The window must be shown and not covered; it is painted first.
-    explicit TClientCapture(HWND window) {
+    // The window must be shown and not covered; it is painted first. The whole window's pixels start at
+    // its top-left corner, the frame's included.
+    explicit TClientCapture(HWND window, TCaptureArea area = TCaptureArea::Client) {
         UpdateWindow(window);
-        RECT client{};
-        GetClientRect(window, &client);
-        width_ = client.right;
-        height_ = client.bottom;
+        RECT rect{};
+        if (area == TCaptureArea::Client) {
+            GetClientRect(window, &rect);
+        } else {
+            GetWindowRect(window, &rect);
+            OffsetRect(&rect, -rect.left, -rect.top);
+        }
+        width_ = rect.right;
+        height_ = rect.bottom;
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
         info.bmiHeader.biWidth = width_;
@@ -29,13 +38,15 @@ public:
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        const tips::platform::TWindowDC source(window);
-        const tips::platform::TMemoryDC memory(source.get());
+        std::optional<tips::platform::TWindowDC> clientDC;
+        std::optional<tips::platform::TWholeWindowDC> windowDC;
+        const HDC source = area == TCaptureArea::Client ? clientDC.emplace(window).get() : windowDC.emplace(window).get();
+        const tips::platform::TMemoryDC memory(source);
         void* bits = nullptr;
         const tips::platform::TBitmapHandle dib(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         {
             const tips::platform::TSelectObject selected(memory.get(), dib.get());
-            BitBlt(memory.get(), 0, 0, width_, height_, source.get(), 0, 0, SRCCOPY);
+            BitBlt(memory.get(), 0, 0, width_, height_, source, 0, 0, SRCCOPY);
             GdiFlush();
             const auto* words = static_cast<const std::uint32_t*>(bits);
             pixels_.assign(words, words + static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
