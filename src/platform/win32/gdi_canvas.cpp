@@ -1,6 +1,9 @@
 #include "platform/win32/gdi_canvas.hpp"
 
+#include <algorithm>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/win32/gdi_font.hpp"
@@ -25,43 +28,71 @@ std::uint32_t DibPixel(TColor color) {
            static_cast<std::uint32_t>(RedOf(color)) << 16;
 }
 
-// A device-independent copy of part of a bitmap, selected into a memory context for blitting.
-class TBitmapSource {
+}  // namespace
+
+// A device-independent bitmap selected into a memory context, that parts of our bitmaps are copied
+// into for blitting. One per canvas, grown as needed: skins draw many small tiles in one paint, and a
+// context and a section per tile cost far more than copying the tile's pixels.
+class TGdiCanvas::TScratchBitmap {
 public:
-    TBitmapSource(HDC target, const TBitmap& bitmap, const TViewRect& part) : dc_(target) {
+    explicit TScratchBitmap(HDC target) : dc_(target) {}
+
+    // Copies `part` of `bitmap` to the scratch's top-left corner; false when no bitmap could be made.
+    // `transparentSeen` tells whether a pixel of the part has the transparent colour.
+    bool Load(const TBitmap& bitmap, const TViewRect& part, std::optional<TColor> transparent, bool& transparentSeen) {
+        transparentSeen = false;
         const int width = part.Right - part.Left;
         const int height = part.Bottom - part.Top;
+        if (!Reserve(width, height)) return false;
+        GdiFlush();  // the previous blit from the section has finished
+        const std::span<const TColor> source = bitmap.Pixels();
+        for (int y = 0; y < height; ++y) {
+            const std::size_t from = static_cast<std::size_t>(part.Top + y) * static_cast<std::size_t>(bitmap.Width()) +
+                                     static_cast<std::size_t>(part.Left);
+            std::uint32_t* row = bits_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+            for (int x = 0; x < width; ++x) {
+                const TColor pixel = source[from + static_cast<std::size_t>(x)];
+                if (transparent && pixel == (*transparent & 0xFFFFFF)) transparentSeen = true;
+                row[x] = DibPixel(pixel);
+            }
+        }
+        return true;
+    }
+
+    HDC get() const { return dc_.get(); }
+
+private:
+    bool Reserve(int width, int height) {
+        if (bitmap_ && width <= width_ && height <= height_) return true;
+        selected_.reset();
+        width_ = std::max(width, width_);
+        height_ = std::max(height, height_);
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;  // top-down
+        info.bmiHeader.biWidth = width_;
+        info.bmiHeader.biHeight = -height_;  // top-down
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
         bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (!bitmap_ || !bits) return;
-        auto* pixels = static_cast<std::uint32_t*>(bits);
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)] =
-                    DibPixel(bitmap.At(part.Left + x, part.Top + y));
-            }
+        if (!bitmap_ || !bits) {
+            bitmap_.reset();
+            width_ = height_ = 0;
+            return false;
         }
-        GdiFlush();
+        bits_ = static_cast<std::uint32_t*>(bits);
         selected_.emplace(dc_.get(), bitmap_.get());
+        return true;
     }
 
-    bool Usable() const { return selected_.has_value(); }
-    HDC get() const { return dc_.get(); }
-
-private:
     TMemoryDC dc_;
     TBitmapHandle bitmap_;
     std::optional<TSelectObject> selected_;
+    std::uint32_t* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
 };
-
-}  // namespace
 
 TGdiCanvas::TGdiCanvas(HDC dc) : dc_(dc), saved_(dc) {}
 
@@ -137,21 +168,24 @@ void TGdiCanvas::DrawBitmap(const TBitmap& bitmap, const TViewRect& source, cons
                             std::optional<TColor> transparent) {
     if (!bitmap.Holds(source)) throw std::out_of_range("bitmap part outside the bitmap");
     if (source.IsEmpty() || dest.IsEmpty()) return;
-    const TBitmapSource part(dc_, bitmap, source);
-    if (!part.Usable()) return;
+    if (!scratch_) scratch_ = std::make_unique<TScratchBitmap>(dc_);
+    bool transparentSeen = false;
+    if (!scratch_->Load(bitmap, source, transparent, transparentSeen)) return;
+    const HDC part = scratch_->get();
     const int sourceWidth = source.Right - source.Left;
     const int sourceHeight = source.Bottom - source.Top;
     const int width = dest.Right - dest.Left;
     const int height = dest.Bottom - dest.Top;
-    if (transparent) {
-        GdiTransparentBlt(dc_, dest.Left, dest.Top, width, height, part.get(), 0, 0, sourceWidth, sourceHeight,
+    // A part without a transparent pixel is copied plainly: transparent blitting is far slower.
+    if (transparentSeen) {
+        GdiTransparentBlt(dc_, dest.Left, dest.Top, width, height, part, 0, 0, sourceWidth, sourceHeight,
                           *transparent & 0xFFFFFF);
     } else if (width == sourceWidth && height == sourceHeight) {
-        BitBlt(dc_, dest.Left, dest.Top, width, height, part.get(), 0, 0, SRCCOPY);
+        BitBlt(dc_, dest.Left, dest.Top, width, height, part, 0, 0, SRCCOPY);
     } else {
         const TSavedDC saved(dc_);
         SetStretchBltMode(dc_, COLORONCOLOR);
-        StretchBlt(dc_, dest.Left, dest.Top, width, height, part.get(), 0, 0, sourceWidth, sourceHeight, SRCCOPY);
+        StretchBlt(dc_, dest.Left, dest.Top, width, height, part, 0, 0, sourceWidth, sourceHeight, SRCCOPY);
     }
 }
 

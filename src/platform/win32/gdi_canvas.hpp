@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <vector>
 
 #include "platform/canvas.hpp"
@@ -58,6 +59,7 @@ public:
     void SetMapping(const TMapping& mapping) override;
 
 private:
+    class TScratchBitmap;
     struct TMadeFont {
         TFontDescription Description;
         TFontHandle Handle;
@@ -70,6 +72,7 @@ private:
     std::vector<TMadeFont> madeFonts_;
     TSavedDC saved_;
     std::vector<int> levels_;
+    std::unique_ptr<TScratchBitmap> scratch_;
 };
 
 }  // namespace tips::platform
