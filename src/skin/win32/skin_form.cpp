@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <cctype>
 #include <utility>
 
 #include "platform/win32/double_buffer.hpp"
@@ -68,7 +69,10 @@ TSkinForm::TSkinForm(HWND window, TSkinContext context, std::function<void()> on
     const SIZE client = ClientSizeOf(window_);
     savedStyle_ = GetWindowLongPtrW(window_, GWL_STYLE);
     traits_ = TraitsOf(window_, savedStyle_);
-    metrics_ = FrameMetricsOf(skin_, traits_, system.iMenuHeight);
+    // The window's menu becomes the frame's menu bar; MDI children and child windows keep theirs.
+    const HMENU menu = GetMenu(window_);
+    traits_.HasMenu = menu && IsMenu(menu) && !(savedStyle_ & WS_CHILD) && traits_.Mdi != TMdiRole::Child;
+    metrics_ = FrameMetricsOf(skin_, traits_, GetSystemMetrics(SM_CYMENU));
     UpdateShow();
     state_.Active = GetActiveWindow() == window_;
 
@@ -78,6 +82,10 @@ TSkinForm::TSkinForm(HWND window, TSkinContext context, std::function<void()> on
         },
         std::move(onDestroyed));
     if (!subclass_->Attached()) return;
+    if (traits_.HasMenu) {
+        menuBar_ = std::make_unique<TSkinMenuBar>(
+            window_, menu, menuItems_, [this] { return MenuItemRects(); }, [this] { PaintFrame(); });
+    }
     // The system would draw its own caption over ours on activation and on a new text.
     SetWindowLongPtrW(window_, GWL_STYLE, savedStyle_ & ~kCaptionStyles);
     KeepClientSize(client);
@@ -95,6 +103,7 @@ TSkinForm::~TSkinForm() {
     SetWindowRgn(window_, nullptr, TRUE);
     SetWindowLongPtrW(window_, GWL_STYLE, (GetWindowLongPtrW(window_, GWL_STYLE) & ~kCaptionStyles) |
                                               (savedStyle_ & kCaptionStyles));
+    if (menuBar_) menuBar_->GiveBack();
     KeepClientSize(client);
 }
 
@@ -121,6 +130,20 @@ TFrameScene TSkinForm::Scene() const {
     scene.Traits = traits_;
     scene.State = state_;
     scene.MenuBarHeight = metrics_.MenuBar;
+    if (menuBar_) {
+        scene.MenuItems = menuBar_->Items();
+        // The open drop-down's item shows pressed, the one chosen from the keyboard hot.
+        if (const auto open = menuBar_->OpenItem()) {
+            scene.CurrentMenuItem = *open;
+            scene.CurrentState = TNcState::Pressed;
+        } else if (const auto selected = menuBar_->SelectedItem()) {
+            scene.CurrentMenuItem = *selected;
+            scene.CurrentState = TNcState::Hover;
+        } else if (const auto& current = tracker_.Current(); current && current->Part == TFramePart::MenuItem) {
+            scene.CurrentMenuItem = static_cast<std::size_t>(current->Index);
+            scene.CurrentState = tracker_.CurrentState();
+        }
+    }
     return scene;
 }
 
@@ -128,6 +151,31 @@ TFrameGeometry TSkinForm::Geometry() const {
     platform::TMemoryDC dc(nullptr);
     platform::TGdiCanvas canvas(dc.get());
     return painter_.Layout(canvas, Scene(), *titleFont_, *menuFont_);
+}
+
+std::vector<TViewRect> TSkinForm::MenuItemRects() const { return Geometry().MenuItemRects; }
+
+void TSkinForm::PressMenuItem(const TFrameHit& hit) {
+    if (!state_.Active) SetActiveWindow(window_);
+    const auto index = static_cast<std::size_t>(hit.Index);
+    const std::vector<TMenuBarItem> items = menuBar_->Items();
+    if (index >= items.size() || !items[index].Enabled) return;
+    // The bar shows the open item pressed for as long as its drop-down is up.
+    tracker_.Left();
+    menuBar_->Open(index, false);
+    if (IsWindow(window_)) PaintFrame();
+}
+
+bool TSkinForm::KeyMenu(char key) {
+    key = static_cast<char>(std::tolower(static_cast<unsigned char>(key)));
+    const auto item = menuBar_->ItemForKey(key);
+    if (!KeyMenuSwallowed(key, menuBar_->InMenuMode(), GetCapture() != nullptr, item.has_value())) return false;
+    if (key == 0) {
+        menuBar_->PostSelectFromKeyboard();
+    } else if (menuBar_->Items().at(*item).Enabled) {
+        menuBar_->PostOpen(*item, true);
+    }
+    return true;
 }
 
 TFrameHit TSkinForm::HitAt(POINT screen) const {
@@ -260,7 +308,26 @@ LRESULT TSkinForm::Handle(UINT message, WPARAM wParam, LPARAM lParam, const TWin
         LRESULT result = 0;
         if (menuItems_.HandleMessage(message, wParam, lParam, result)) return result;
     }
+    if (menuBar_ && menuBar_->HandleMessage(message, wParam, lParam)) return 0;
     switch (message) {
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_KEYMENU && menuBar_ && KeyMenu(static_cast<char>(lParam))) return 0;
+            break;
+        case WM_SYSCHAR:
+            // Alt+letter on the window itself; from a child control it comes back as WM_SYSCOMMAND or,
+            // when the system looks the letter up in the system menu, as WM_MENUCHAR.
+            if (menuBar_ && (HIWORD(lParam) & KF_ALTDOWN) && KeyMenu(static_cast<char>(wParam))) return 0;
+            break;
+        case WM_MENUCHAR:
+            // The system tracking the window's system menu for an Alt+letter: the letter is the bar's.
+            if (menuBar_ && !menuBar_->InMenuMode()) {
+                const auto key = static_cast<char>(std::tolower(static_cast<unsigned char>(LOWORD(wParam))));
+                if (const auto item = menuBar_->ItemForKey(key)) {
+                    if (menuBar_->Items().at(*item).Enabled) menuBar_->PostOpen(*item, true);
+                    return MAKELRESULT(0, MNC_CLOSE);
+                }
+            }
+            break;
         case WM_NCCALCSIZE: {
             RECT* proposed = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
                                     : reinterpret_cast<RECT*>(lParam);
@@ -293,6 +360,12 @@ LRESULT TSkinForm::Handle(UINT message, WPARAM wParam, LPARAM lParam, const TWin
                 capturing_ = true;
                 return 0;
             }
+            if (hit.Part == TFramePart::MenuItem && menuBar_) {
+                PressMenuItem(hit);
+                return 0;
+            }
+            // The system would track the menu the window no longer has.
+            if (hit.Part == TFramePart::MenuBar) return 0;
             if (wParam == HTCAPTION && !CaptionPressDrags(state_)) return 0;
             return next(message, wParam, lParam);
         }

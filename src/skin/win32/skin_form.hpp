@@ -14,6 +14,7 @@
 #include "skin/nc_element_tracker.hpp"
 #include "skin/win32/skin_context.hpp"
 #include "skin/win32/skin_form_controls.hpp"
+#include "skin/win32/skin_menu_bar.hpp"
 #include "skin/win32/skin_menu_items.hpp"
 #include "skin/win32/skin_system_menu.hpp"
 #include "skin/win32/window_subclass.hpp"
@@ -39,6 +40,8 @@ public:
     // The window's controls, skinned from here on and given back with the frame.
     void AttachControls(std::unique_ptr<TSkinFormControls> controls);
     TSkinMenuItems& MenuItems() { return menuItems_; }
+    // The menu bar drawn in the frame, when the window had a menu; nullptr otherwise.
+    TSkinMenuBar* MenuBar() { return menuBar_.get(); }
 
     static constexpr UINT_PTR kHoverTimer = 0x5EED;
 
@@ -54,6 +57,9 @@ private:
     void UpdateShow();
     void UpdateRegion();
     void KeepClientSize(SIZE client);
+    void PressMenuItem(const TFrameHit& hit);
+    bool KeyMenu(char key);
+    std::vector<TViewRect> MenuItemRects() const;
 
     HWND window_;
     TSkinContext context_;
@@ -70,6 +76,7 @@ private:
     TSkinSystemMenu systemMenu_{window_};
     TSkinMenuItems menuItems_{context_};
     std::unique_ptr<TWindowSubclass> subclass_;
+    std::unique_ptr<TSkinMenuBar> menuBar_;
     std::unique_ptr<TSkinFormControls> controls_;
 };
 
