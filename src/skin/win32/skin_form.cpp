@@ -14,7 +14,11 @@
 namespace tips::skin::win32 {
 namespace {
 
-constexpr LONG_PTR kCaptionStyles = WS_CAPTION;
+// The styles with which the system draws caption parts of its own: an owned window loses only its
+// caption buttons and system menu, any other window its whole caption.
+LONG_PTR SystemCaptionStyles(HWND window) {
+    return GetWindow(window, GW_OWNER) ? (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX) : WS_CAPTION;
+}
 
 std::unique_ptr<platform::TFont> FontOf(const LOGFONTW& font) {
     char face[LF_FACESIZE * 3] = {};
@@ -87,7 +91,8 @@ TSkinForm::TSkinForm(HWND window, TSkinContext context, std::function<void()> on
             window_, menu, menuItems_, [this] { return MenuItemRects(); }, [this] { PaintFrame(); });
     }
     // The system would draw its own caption over ours on activation and on a new text.
-    SetWindowLongPtrW(window_, GWL_STYLE, savedStyle_ & ~kCaptionStyles);
+    removedStyles_ = SystemCaptionStyles(window_);
+    SetWindowLongPtrW(window_, GWL_STYLE, savedStyle_ & ~removedStyles_);
     KeepClientSize(client);
     UpdateRegion();
     SetTimer(window_, kHoverTimer, 250, nullptr);
@@ -101,8 +106,8 @@ TSkinForm::~TSkinForm() {
     const SIZE client = ClientSizeOf(window_);
     subclass_.reset();
     SetWindowRgn(window_, nullptr, TRUE);
-    SetWindowLongPtrW(window_, GWL_STYLE, (GetWindowLongPtrW(window_, GWL_STYLE) & ~kCaptionStyles) |
-                                              (savedStyle_ & kCaptionStyles));
+    SetWindowLongPtrW(window_, GWL_STYLE, (GetWindowLongPtrW(window_, GWL_STYLE) & ~removedStyles_) |
+                                              (savedStyle_ & removedStyles_));
     if (menuBar_) menuBar_->GiveBack();
     KeepClientSize(client);
 }

@@ -68,6 +68,7 @@ private:
     std::unique_ptr<platform::TFont> titleFont_;
     std::unique_ptr<platform::TFont> menuFont_;
     LONG_PTR savedStyle_ = 0;
+    LONG_PTR removedStyles_ = 0;
     TFrameWindowTraits traits_;
     TFrameWindowState state_;
     TFrameMetrics metrics_;
