@@ -9,6 +9,7 @@
 #include "platform/win32/gdi_canvas.hpp"
 #include "platform/win32/gdi_object.hpp"
 #include "skin/frame_hit_test.hpp"
+#include "skin/window_choice.hpp"
 #include "skin/window_region.hpp"
 
 namespace tips::skin::win32 {
@@ -94,8 +95,37 @@ TSkinForm::TSkinForm(HWND window, TSkinContext context, std::function<void()> on
     removedStyles_ = SystemCaptionStyles(window_);
     SetWindowLongPtrW(window_, GWL_STYLE, savedStyle_ & ~removedStyles_);
     KeepClientSize(client);
+    WidenMessageBoxToItsCaption();
     UpdateRegion();
     SetTimer(window_, kHoverTimer, 250, nullptr);
+}
+
+void TSkinForm::WidenMessageBoxToItsCaption() {
+    char className[64] = {};
+    GetClassNameA(window_, className, sizeof className);
+    if (!IsMessageBoxClass(className) || IsIconic(window_) || traits_.Kind == TFrameKind::Frameless) return;
+    int blank = 0;
+    {
+        platform::TMemoryDC dc(nullptr);
+        platform::TGdiCanvas canvas(dc.get());
+        canvas.SetFont(*titleFont_);
+        blank = canvas.TextExtent(" ").Width;
+    }
+    RECT window{};
+    GetWindowRect(window_, &window);
+    const TMessageBoxWidening widening = WidenMessageBox(window.right - window.left, GetWindowTextLengthA(window_),
+                                                         blank, metrics_, skin_.Caption);
+    if (widening.Width <= window.right - window.left) return;
+    SetWindowPos(window_, nullptr, 0, 0, widening.Width, window.bottom - window.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The text and the buttons stay centred in the wider box.
+    for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT rect{};
+        GetWindowRect(child, &rect);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
+        SetWindowPos(child, nullptr, rect.left + widening.ChildShift, rect.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 TSkinForm::~TSkinForm() {

@@ -57,6 +57,8 @@ private:
     void UpdateShow();
     void UpdateRegion();
     void KeepClientSize(SIZE client);
+    // A message box whose caption would not fit its title bar is made wider, its children kept centred.
+    void WidenMessageBoxToItsCaption();
     void PressMenuItem(const TFrameHit& hit);
     bool KeyMenu(char key);
     std::vector<TViewRect> MenuItemRects() const;
