@@ -1,6 +1,8 @@
 #pragma once
 // The application shell's own texts, as Windows-1252 bytes.
 
+#include <string>
+
 namespace tips::app {
 
 inline constexpr const char* kMakerAddress = "www.tolvanec.example";
@@ -14,6 +16,9 @@ inline constexpr const char* kMainCaption =
     "Tolvanec de Visual Basic 6   -   www.tolvanec.example  -   www.aula-vb.example";
 
 inline constexpr const char* kTipsFileName = "trucos.dat";
+
+// The start of the message shown when the tips could not be written at exit; the file and the reason follow.
+inline const std::string kTipsNotSavedPrefix = "No se han guardado los trucos: no se pudo escribir ";
 
 }  // namespace tips::app
 

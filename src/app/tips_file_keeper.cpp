@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "app/app_texts.hpp"
 #include "app/damaged_file_backup.hpp"
 #include "app/leftover_temporaries.hpp"
 #include "store/memory_table.hpp"
@@ -30,9 +31,26 @@ void TTipsFileKeeper::Load(store::TMemoryTable& table, const std::string& path) 
     if (!complete && HoldsBytes(path)) damagedFile_ = path;
 }
 
+namespace {
+
+std::string WithoutFullStop(std::string text) {
+    while (!text.empty() && text.back() == '.') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+ETipsNotSaved::ETipsNotSaved(const std::string& path, const std::string& reason)
+    : std::runtime_error(kTipsNotSavedPrefix + path + " (" + WithoutFullStop(reason) + ").") {}
+
 void TTipsFileKeeper::Save(const store::TMemoryTable& table, const std::string& path) {
-    if (damagedFile_ == path && !backup_) backup_ = KeepBackupOf(path);
-    table.SaveToFile(path);
+    try {
+        if (damagedFile_ == path && !backup_) backup_ = KeepBackupOf(path);
+        table.SaveToFile(path);
+    } catch (const std::exception& error) {
+        // A bare stream error says neither what was lost nor where.
+        throw ETipsNotSaved(path, error.what());
+    }
 }
 
 }  // namespace tips::app

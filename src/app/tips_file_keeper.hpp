@@ -4,6 +4,7 @@
 // aside before it is first overwritten, so records the program could not read are never lost.
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace tips::store {
@@ -12,6 +13,12 @@ class TMemoryTable;
 
 namespace tips::app {
 
+// A save that did not complete: says that the tips were not saved, names the file and gives the reason.
+class ETipsNotSaved : public std::runtime_error {
+public:
+    ETipsNotSaved(const std::string& path, const std::string& reason);
+};
+
 class TTipsFileKeeper {
 public:
     // Removes what an interrupted save left beside `path`, then loads the file; every error is swallowed
@@ -19,7 +26,7 @@ public:
     void Load(store::TMemoryTable& table, const std::string& path);
 
     // Saves the table to `path`. Before the first save over a damaged file its bytes are kept beside it;
-    // when that copy cannot be made, the error propagates and the file is left as it is.
+    // when that copy cannot be made, the file is left as it is. A failure is thrown as ETipsNotSaved.
     void Save(const store::TMemoryTable& table, const std::string& path);
 
     // The path of the file that did not load completely, if any.

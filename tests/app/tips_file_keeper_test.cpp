@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 
+#include "app/app_texts.hpp"
 #include "app/tips_file_keeper.hpp"
 #include "platform/collator.hpp"
 #include "store/memory_table.hpp"
@@ -101,6 +102,31 @@ TEST_F(TipsFileKeeper, TruncatedFileIsKeptBeforeItIsOverwritten) {
     EXPECT_EQ(Read(*keeper.Backup()), cut);
     // The file itself now holds the one complete record, as the program always saved it.
     EXPECT_EQ(Read(path_), FileWith({"Abrir un fichero"}));
+}
+
+TEST_F(TipsFileKeeper, AFailedSaveSaysTheTipsWereNotSavedAndNamesTheFile) {
+    // The place the file should go is a folder, or lies in a folder that does not exist.
+    const std::string folder = (dir_ / "trucos.dat.d").string();
+    fs::create_directories(folder);
+    const std::string missing = (dir_ / "no-such-folder" / "trucos.dat").string();
+    for (const std::string& path : {folder, missing}) {
+        TMemoryTable table("tbTrucos", tips::platform::UserDefaultCollator());
+        tips::store::CreateTipsFields(table);
+        table.Open();
+        TTipsFileKeeper keeper;
+        try {
+            keeper.Save(table, path);
+            ADD_FAILURE() << "saved to " << path;
+        } catch (const tips::app::ETipsNotSaved& error) {
+            const std::string text = error.what();
+            EXPECT_EQ(text.rfind(tips::app::kTipsNotSavedPrefix, 0), 0u) << text;
+            EXPECT_NE(text.find(path), std::string::npos) << text;
+            EXPECT_GT(text.size(), tips::app::kTipsNotSavedPrefix.size() + path.size() + 4) << "no reason: " << text;
+            EXPECT_EQ(text.substr(text.size() - 2), ").") << text;
+            EXPECT_EQ(text.find(".)"), std::string::npos) << text;
+        }
+    }
+    EXPECT_TRUE(fs::is_directory(folder));
 }
 
 TEST_F(TipsFileKeeper, GarbageFileIsKeptToo) {

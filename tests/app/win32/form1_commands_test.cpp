@@ -253,8 +253,9 @@ TEST_F(Commands, DeleteOnAnEmptyTableShowsTheTablesErrorFromTheMenuAndFromItsSho
     TOwnedWindow<TForm1> form(Executable());
     ShowWindow(form.Handle(), SW_SHOW);
     const std::string expected = "tbTrucos: No puede ejecutarse esta operaci\xF3n en una fuente de datos vac\xED" "a.";
-    // The menu's command arrives as a WM_COMMAND of the window.
-    const UINT id = GetMenuItemID(GetSubMenu(GetMenu(form.Handle()), 1), 6);
+    // The menu's command arrives as a WM_COMMAND of the window (the skinned frame draws the menu bar
+    // itself, so the window has no menu of its own to ask).
+    const UINT id = GetMenuItemID(GetSubMenu(form.MainMenu1.Handle(), 1), 6);
     SendMessageA(form.Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
     form.Edit1.SetFocus();
     Press(VK_DELETE, {VK_CONTROL});

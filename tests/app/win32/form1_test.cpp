@@ -78,13 +78,14 @@ TEST_F(MainWindow, PostedChangesAreWrittenAtExitAndPendingOnesAreNot) {
     EXPECT_EQ(titles, (std::vector<std::string>{"Arrays", "Bucles"}));
 }
 
-TEST_F(MainWindow, UnwritableFileIsReportedInTheErrorBox) {
+TEST_F(MainWindow, UnwritableFileIsReportedInTheErrorBoxAsTipsNotSaved) {
     {
         TOwnedWindow<TForm1> form(Executable());
         CreateDirectoryA(TipsFile().c_str(), nullptr);  // nothing can be written where the file should go
     }
     ASSERT_EQ(boxes_.size(), 1u);
-    EXPECT_EQ(boxes_[0].first, "Cannot create file " + TipsFile() + ".");
+    EXPECT_EQ(boxes_[0].first,
+              tips::app::kTipsNotSavedPrefix + TipsFile() + " (Cannot create file " + TipsFile() + ").");
     EXPECT_EQ(boxes_[0].second, tips::app::kApplicationTitle);
 }
 
