@@ -20,6 +20,12 @@ inline constexpr const char* kTipsFileName = "trucos.dat";
 // The start of the message shown when the tips could not be written at exit; the file and the reason follow.
 inline const std::string kTipsNotSavedPrefix = "No se han guardado los trucos: no se pudo escribir ";
 
+// The notice after a start that could not read the whole tips file: the file, then where its bytes are.
+inline const std::string kSomeTipsUnreadPrefix = "Algunos trucos no se pudieron leer de ";
+inline const std::string kOriginalKeptPrefix = " El archivo original se ha guardado en ";
+inline constexpr const char* kNoBackupNoSave =
+    " No se pudo guardar una copia del archivo original, y no se sobrescribir\xE1 al salir.";
+
 }  // namespace tips::app
 
 namespace tips::app {

@@ -28,7 +28,22 @@ void TTipsFileKeeper::Load(store::TMemoryTable& table, const std::string& path) 
     } catch (...) {
         // Missing, locked or damaged: start-up carries on with what the table holds.
     }
-    if (!complete && HoldsBytes(path)) damagedFile_ = path;
+    if (!complete && HoldsBytes(path)) {
+        damagedFile_ = path;
+        // Kept at once, so the user can be told where; a copy that cannot be made now is tried again
+        // before the first save.
+        try {
+            backup_ = KeepBackupOf(path);
+        } catch (...) {
+        }
+    }
+}
+
+std::optional<std::string> TTipsFileKeeper::DamagedFileNotice() const {
+    if (!damagedFile_) return std::nullopt;
+    std::string text = kSomeTipsUnreadPrefix + *damagedFile_ + ".";
+    text += backup_ ? kOriginalKeptPrefix + *backup_ + "." : std::string(kNoBackupNoSave);
+    return text;
 }
 
 namespace {

@@ -1,7 +1,8 @@
 #pragma once
 // Reads the tips file into the table at start and writes it back at exit, as the main window does:
-// reading never reports, writing does. A file that existed but could not be read completely is copied
-// aside before it is first overwritten, so records the program could not read are never lost.
+// reading never throws, writing does. A file that existed but could not be read completely is copied
+// aside when it is read (or at the latest before it is first overwritten), so records the program could
+// not read are never lost.
 
 #include <optional>
 #include <stdexcept>
@@ -31,8 +32,11 @@ public:
 
     // The path of the file that did not load completely, if any.
     const std::optional<std::string>& DamagedFile() const { return damagedFile_; }
-    // Where the damaged file's bytes were kept, once they were.
+    // Where the damaged file's bytes were kept (at load, or before the first save when that failed).
     const std::optional<std::string>& Backup() const { return backup_; }
+    // What the user is told once after a load that could not read the whole file: that tips could not
+    // be read and where the original bytes are kept (or that the file will not be overwritten).
+    std::optional<std::string> DamagedFileNotice() const;
 
 private:
     std::optional<std::string> damagedFile_;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "app/app_texts.hpp"
@@ -102,6 +103,40 @@ TEST_F(TipsFileKeeper, TruncatedFileIsKeptBeforeItIsOverwritten) {
     EXPECT_EQ(Read(*keeper.Backup()), cut);
     // The file itself now holds the one complete record, as the program always saved it.
     EXPECT_EQ(Read(path_), FileWith({"Abrir un fichero"}));
+}
+
+TEST_F(TipsFileKeeper, ADamagedFileIsKeptWhenReadAndTheNoticeNamesFileAndCopy) {
+    struct TCase {
+        const char* what;
+        std::string bytes;
+        bool notice;
+    } const cases[] = {
+        {"missing", "", false},
+        {"zero bytes", "", false},
+        {"whole", FileWith({"Abrir un fichero"}), false},
+        {"cut short", FileWith({"Abrir un fichero", "Bucles For"}).substr(0, 80), true},
+        {"garbage", "not a tips file at all", true},
+    };
+    for (const TCase& c : cases) {
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        if (std::string(c.what) != "missing") Write(path_, c.bytes);
+        TMemoryTable table("tbTrucos", tips::platform::UserDefaultCollator());
+        tips::store::CreateTipsFields(table);
+        TTipsFileKeeper keeper;
+        keeper.Load(table, path_);
+        const std::optional<std::string> notice = keeper.DamagedFileNotice();
+        ASSERT_EQ(notice.has_value(), c.notice) << c.what;
+        if (!c.notice) {
+            EXPECT_FALSE(fs::exists(path_ + ".bak")) << c.what;
+            continue;
+        }
+        // The copy exists as soon as the file was read, before any save, and holds the original bytes.
+        ASSERT_TRUE(keeper.Backup()) << c.what;
+        EXPECT_EQ(Read(*keeper.Backup()), c.bytes) << c.what;
+        EXPECT_EQ(notice->rfind(tips::app::kSomeTipsUnreadPrefix + path_, 0), 0u) << *notice;
+        EXPECT_NE(notice->find(tips::app::kOriginalKeptPrefix + *keeper.Backup()), std::string::npos) << *notice;
+    }
 }
 
 TEST_F(TipsFileKeeper, AFailedSaveSaysTheTipsWereNotSavedAndNamesTheFile) {

@@ -211,6 +211,8 @@ void TForm1::FormCreate() {
     tipsFile_.Load(tbTrucos, TipsFilePath(executablePath_));
     tbTrucos.Open();
     tbTrucos.SetSortedField("Descripcion");
+    // Told once the window is up and the loop runs, so that start-up finishes first.
+    if (tipsFile_.DamagedFileNotice()) PostMessageA(Handle(), kShowDamagedFileNotice, 0, 0);
 }
 
 void TForm1::FormDestroy() {
@@ -336,6 +338,12 @@ void TForm1::AskToStorePendingTip() {
 void TForm1::FormCloseQuery(bool& /*canClose*/) { AskToStorePendingTip(); }
 
 LRESULT TForm1::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kShowDamagedFileNotice) {
+        if (const auto notice = tipsFile_.DamagedFileNotice())
+            widgets::Application().ShowMessageBox(Handle(), *notice, widgets::Application().Title(),
+                                                  MB_OK | MB_ICONWARNING);
+        return 0;
+    }
     if (message == WM_CLOSE) {
         // Closing the main window ends the application; the windows go when the loop has ended. A failing
         // store raises out of here: the error box shows it and the window stays open.

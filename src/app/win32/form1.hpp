@@ -100,6 +100,8 @@ protected:
     // Writes trucos.dat while every component is still there.
     void FormDestroy() override;
     LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Posted at start when the tips file could not be read whole.
+    static constexpr UINT kShowDamagedFileNotice = WM_APP + 0x71;
 
 private:
     void PlaceControls();

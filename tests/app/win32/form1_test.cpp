@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -76,6 +78,28 @@ TEST_F(MainWindow, PostedChangesAreWrittenAtExitAndPendingOnesAreNot) {
     std::vector<std::string> titles;
     for (reread.First(); !reread.Eof(); reread.Next()) titles.push_back(fields.Descripcion->AsString());
     EXPECT_EQ(titles, (std::vector<std::string>{"Arrays", "Bucles"}));
+}
+
+TEST_F(MainWindow, ADamagedFileIsToldOnceAfterStartWithTheCopyOfItsBytes) {
+    const std::string whole = FileWith({"Arrays", "Bucles"});
+    const std::string cut = whole.substr(0, whole.size() - 5);
+    Write(TipsFile(), cut);
+    {
+        TOwnedWindow<TForm1> form(Executable());
+        EXPECT_TRUE(questions_.empty());  // not while the window is being made
+        ShowWindow(form.Handle(), SW_SHOW);
+        for (int round = 0; round < 3; ++round) tips::widgets::Application().ProcessMessages();
+        ASSERT_EQ(questions_.size(), 1u);
+        EXPECT_EQ(questions_[0].text, tips::app::kSomeTipsUnreadPrefix + TipsFile() + "." +
+                                          tips::app::kOriginalKeptPrefix + TipsFile() + ".bak.");
+        EXPECT_EQ(questions_[0].caption, tips::app::kApplicationTitle);
+        EXPECT_EQ(questions_[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONWARNING));
+        EXPECT_EQ(form.tbTrucos.RecordCount(), 1);  // what could be read is there
+    }
+    std::ifstream backup(TipsFile() + ".bak", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(backup), std::istreambuf_iterator<char>()), cut);
+    EXPECT_EQ(questions_.size(), 1u);
+    DeleteFileA((TipsFile() + ".bak").c_str());
 }
 
 TEST_F(MainWindow, UnwritableFileIsReportedInTheErrorBoxAsTipsNotSaved) {
