@@ -21,6 +21,10 @@ UINT SelectRequest() {
 
 // The bar whose drop-down is open on this thread: the message filter hook has no other context.
 thread_local TSkinMenuBar* tracking = nullptr;
+// Every bar of the thread, for its keyboard hook.
+thread_local std::vector<TSkinMenuBar*> bars;
+
+bool IsAltKey(WPARAM key) { return key == VK_MENU || key == VK_LMENU || key == VK_RMENU; }
 
 std::string ItemText(HMENU menu, UINT position) {
     char text[256] = {};
@@ -80,6 +84,36 @@ TSkinMenuBar::TSkinMenuBar(HWND window, HMENU menu, TSkinMenuItems& menuItems, T
                            std::function<void()> repaint)
     : window_(window), menu_(menu), menuItems_(menuItems), itemRects_(std::move(itemRects)), repaint_(std::move(repaint)) {
     SetMenu(window_, nullptr);
+    bars.push_back(this);
+    keyboardHook_ = SetWindowsHookExW(WH_KEYBOARD, KeyboardProcedure, nullptr, GetCurrentThreadId());
+}
+
+TSkinMenuBar::~TSkinMenuBar() {
+    if (keyboardHook_) UnhookWindowsHookEx(keyboardHook_);
+    std::erase(bars, this);
+}
+
+LRESULT CALLBACK TSkinMenuBar::KeyboardProcedure(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION) {
+        for (TSkinMenuBar* bar : bars) bar->KeyboardEvent(wParam, lParam);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void TSkinMenuBar::KeyboardEvent(WPARAM key, LPARAM flags) {
+    const bool released = (flags & 0x80000000) != 0;
+    const bool repeated = (flags & 0x40000000) != 0;
+    if (!released) {
+        if (repeated && key == loneKey_) return;
+        // Alt pressed while the bar is in its menu mode leaves it; its release must not enter it again.
+        loneKey_ = (IsAltKey(key) || key == VK_F10) && !InMenuMode() ? (IsAltKey(key) ? VK_MENU : VK_F10) : 0;
+        return;
+    }
+    const WPARAM lone = IsAltKey(key) ? VK_MENU : key;
+    if (loneKey_ != 0 && lone == loneKey_ && !InMenuMode() && GetActiveWindow() == window_ && !IsIconic(window_)) {
+        PostSelectFromKeyboard();
+    }
+    loneKey_ = 0;
 }
 
 void TSkinMenuBar::GiveBack() {
@@ -120,7 +154,11 @@ void TSkinMenuBar::PostOpen(std::size_t item, bool fromKeyboard) const {
     PostMessageW(window_, OpenRequest(), item, fromKeyboard ? 1 : 0);
 }
 
-void TSkinMenuBar::PostSelectFromKeyboard() const { PostMessageW(window_, SelectRequest(), 0, 0); }
+void TSkinMenuBar::PostSelectFromKeyboard() {
+    if (selectPosted_) return;
+    selectPosted_ = true;
+    PostMessageW(window_, SelectRequest(), 0, 0);
+}
 
 bool TSkinMenuBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == OpenRequest()) {
@@ -128,6 +166,7 @@ bool TSkinMenuBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return true;
     }
     if (message == SelectRequest()) {
+        selectPosted_ = false;
         if (!InMenuMode()) SelectFromKeyboard();
         return true;
     }
@@ -135,6 +174,7 @@ bool TSkinMenuBar::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         selectedMenu_ = reinterpret_cast<HMENU>(lParam);
         const UINT flags = HIWORD(wParam);
         selectedOpensCascade_ = flags != 0xFFFF && (flags & MF_POPUP) != 0;
+        if (flags != 0xFFFF && LOWORD(wParam) != 0) firstItemPending_ = false;
     }
     return false;
 }
@@ -179,6 +219,8 @@ void TSkinMenuBar::Track(std::size_t item, bool fromKeyboard) {
     repaint_();
     // From the keyboard the system's own bar selects the drop-down's first item; the menu loop reads
     // this key as its first.
+    firstItemPending_ = fromKeyboard;
+    chosen_ = 0;
     if (fromKeyboard) PostMessageW(window_, WM_KEYDOWN, VK_DOWN, 0);
     UINT command = 0;
     {
@@ -188,6 +230,14 @@ void TSkinMenuBar::Track(std::size_t item, bool fromKeyboard) {
                                                      keepClear.rcExclude.left, keepClear.rcExclude.bottom, window_,
                                                      &keepClear));
     }
+    if (command == 0) command = chosen_;
+    // The selecting key the menu never read: it must not reach the window's controls.
+    MSG left{};
+    if (firstItemPending_ && PeekMessageW(&left, window_, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE) &&
+        left.wParam == VK_DOWN && left.lParam == 0) {
+        PeekMessageW(&left, window_, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE);
+    }
+    firstItemPending_ = false;
     open_.reset();
     selectedMenu_ = nullptr;
     if (IsWindow(window_)) {
@@ -202,10 +252,29 @@ void TSkinMenuBar::SwitchTo(std::size_t item, bool fromKeyboard) {
     EndMenu();
 }
 
+// The drop-down's first item that runs a command, chosen as Enter would once it is selected.
+bool TSkinMenuBar::ChooseFirstItem() {
+    const HMENU submenu = SubmenuOf(*open_);
+    const int count = GetMenuItemCount(submenu);
+    for (int position = 0; position < count; ++position) {
+        const UINT state = GetMenuState(submenu, static_cast<UINT>(position), MF_BYPOSITION);
+        if (state & (MF_SEPARATOR | MF_GRAYED | MF_DISABLED | MF_POPUP)) continue;
+        chosen_ = GetMenuItemID(submenu, position);
+        EndMenu();
+        return true;
+    }
+    return false;
+}
+
 bool TSkinMenuBar::Filter(const MSG& message) {
     if (!open_) return false;
     const std::size_t count = Items().size();
     if (count == 0) return false;
+    // Keys typed ahead of the drop-down: an Enter read before the first item was selected chooses it.
+    if (firstItemPending_ && message.message == WM_KEYDOWN) {
+        if (message.wParam == VK_RETURN) return ChooseFirstItem();
+        if (message.wParam == VK_DOWN && message.hwnd == window_ && message.lParam == 0) firstItemPending_ = false;
+    }
     if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
         const bool rightToLeft = (GetWindowLongPtrW(window_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
         const bool left = message.wParam == (rightToLeft ? VK_RIGHT : VK_LEFT);

@@ -27,6 +27,7 @@ public:
     // selected item changed.
     TSkinMenuBar(HWND window, HMENU menu, TSkinMenuItems& menuItems, TItemRects itemRects,
                  std::function<void()> repaint);
+    ~TSkinMenuBar();
     TSkinMenuBar(const TSkinMenuBar&) = delete;
     TSkinMenuBar& operator=(const TSkinMenuBar&) = delete;
 
@@ -50,8 +51,8 @@ public:
     // system's own handling of them).
     void PostOpen(std::size_t item, bool fromKeyboard) const;
     // Alt alone: the first item selected, Left and Right move, Enter, Down or the item's letter open
-    // it, Esc, Alt or a press elsewhere leave.
-    void PostSelectFromKeyboard() const;
+    // it, Esc, Alt or a press elsewhere leave. Once per key press, whichever path reports it first.
+    void PostSelectFromKeyboard();
     // The bar's posted requests and WM_MENUSELECT while open: true when handled.
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -60,9 +61,12 @@ private:
     void Track(std::size_t item, bool fromKeyboard);
     bool Filter(const MSG& message);
     void SwitchTo(std::size_t item, bool fromKeyboard);
+    bool ChooseFirstItem();
     std::optional<std::size_t> ItemAt(POINT screen) const;
     HMENU SubmenuOf(std::size_t item) const;
     static LRESULT CALLBACK FilterProcedure(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK KeyboardProcedure(int code, WPARAM wParam, LPARAM lParam);
+    void KeyboardEvent(WPARAM key, LPARAM flags);
 
     HWND window_;
     HMENU menu_;
@@ -77,6 +81,14 @@ private:
     // The item to go to once the open drop-down has closed.
     std::optional<std::size_t> switchTo_;
     bool switchFromKeyboard_ = false;
+    // Opened from the keyboard and the first item not selected yet; a command chosen by the filter.
+    bool firstItemPending_ = false;
+    UINT chosen_ = 0;
+    // Alt or F10 pressed with no other key since: its release selects the bar. The controls of the
+    // window may keep the keys from the system, so the thread's keyboard hook watches them.
+    WPARAM loneKey_ = 0;
+    bool selectPosted_ = false;
+    HHOOK keyboardHook_ = nullptr;
 };
 
 }  // namespace tips::skin::win32

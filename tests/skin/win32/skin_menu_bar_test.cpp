@@ -378,21 +378,28 @@ TEST_F(SkinMenuBar, LetterTheSystemLooksUpInTheSystemMenuOpensTheBarsItem) {
 }
 
 TEST_F(SkinMenuBar, AltAloneSelectsTheBarArrowsMoveAndEnterOpensWithTheFirstItemChosen) {
-    script = {
-        {0, [this] {
-             PostKey(VK_RIGHT);
-             PostKey(VK_RIGHT);
-             PostKey(VK_RIGHT);
-             PostKey(VK_RETURN);
-         }},
-        {1, [this] { PostKey(VK_RETURN); }},
-    };
-    SendMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 0);
-    Pump();
-    EXPECT_EQ(seen.systemMenuPopups, 0);
-    EXPECT_EQ(seen.popups, Submenus({kAyuda}));
-    EXPECT_EQ(seen.commands, std::vector<WORD>{kAcercaDe});
-    EXPECT_FALSE(form_->MenuBar()->InMenuMode());
+    // The choosing Enter typed once the drop-down is up, or typed ahead with the other keys.
+    for (const bool typedAhead : {false, true}) {
+        seen = {};
+        nextStep = 0;
+        script = {{0, [this, typedAhead] {
+                       PostKey(VK_RIGHT);
+                       PostKey(VK_RIGHT);
+                       PostKey(VK_RIGHT);
+                       PostKey(VK_RETURN);
+                       if (typedAhead) PostKey(VK_RETURN);
+                   }}};
+        if (!typedAhead) script.push_back({1, [this] { PostKey(VK_RETURN); }});
+        SendMessageA(window_, WM_SYSCOMMAND, SC_KEYMENU, 0);
+        Pump();
+        EXPECT_EQ(seen.systemMenuPopups, 0) << typedAhead;
+        EXPECT_EQ(seen.popups, Submenus({kAyuda})) << typedAhead;
+        EXPECT_EQ(seen.commands, std::vector<WORD>{kAcercaDe}) << typedAhead;
+        EXPECT_FALSE(form_->MenuBar()->InMenuMode()) << typedAhead;
+        // Nothing of the keys is left for the window's controls.
+        MSG left{};
+        EXPECT_FALSE(PeekMessageA(&left, window_, WM_KEYFIRST, WM_KEYLAST, PM_NOREMOVE)) << typedAhead;
+    }
 }
 
 TEST_F(SkinMenuBar, AltAloneThenEscapeLeavesTheBarWithNothingOpened) {
@@ -419,6 +426,55 @@ TEST_F(SkinMenuBar, AltSpaceStillOpensTheSystemMenu) {
     KillTimer(nullptr, closer);
     EXPECT_TRUE(seen.popups.empty());
     EXPECT_EQ(seen.systemMenuPopups, 1);
+}
+
+}  // namespace
+
+namespace {
+
+void PressAndRelease(WORD key) {
+    INPUT inputs[2]{};
+    inputs[0].type = INPUT_KEYBOARD;
+    inputs[0].ki.wVk = key;
+    inputs[1] = inputs[0];
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+// A control that keeps the system keys to itself, as an editor with its own keystrokes may.
+LRESULT CALLBACK KeyEater(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SYSKEYDOWN || message == WM_SYSKEYUP || message == WM_KEYDOWN || message == WM_KEYUP) return 0;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+TEST_F(SkinMenuBar, AltOrF10PressedAloneOnTheKeyboardSelectsTheBarWhereverTheFocusIs) {
+    WNDCLASSA eaterClass{};
+    eaterClass.lpfnWndProc = KeyEater;
+    eaterClass.hInstance = GetModuleHandleA(nullptr);
+    eaterClass.lpszClassName = "SkinMenuBarKeyEater";
+    RegisterClassA(&eaterClass);
+    const HWND eater = CreateWindowExA(0, "SkinMenuBarKeyEater", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 40, window_,
+                                       nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(eater, nullptr);
+    for (const HWND focus : {window_, eater}) {
+        for (const WORD key : {WORD{VK_MENU}, WORD{VK_F10}}) {
+            bool selectedWhileUp = false;
+            seen = {};
+            nextStep = 0;
+            script = {{0, [&] {
+                           selectedWhileUp = form_->MenuBar()->SelectedItem() == std::optional<std::size_t>(kArchivo);
+                           PostKey(VK_ESCAPE);
+                       }}};
+            SetForegroundWindow(window_);
+            SetFocus(focus);
+            PressAndRelease(key);
+            for (int i = 0; i < 5 && nextStep == 0; ++i) Pump();
+            EXPECT_TRUE(selectedWhileUp) << key << (focus == eater ? " in the control" : " in the window");
+            EXPECT_EQ(seen.systemMenuPopups, 0) << key;
+            EXPECT_FALSE(form_->MenuBar()->InMenuMode()) << key;
+        }
+    }
+    DestroyWindow(eater);
 }
 
 }  // namespace
