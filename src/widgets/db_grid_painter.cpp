@@ -74,7 +74,7 @@ void TDBGridPainter::PaintRow(TCanvas& canvas, int offset, int row) const {
 }
 
 void TDBGridPainter::PaintFixedCell(TCanvas& canvas, const TViewRect& rect) const {
-    canvas.FillRect(rect, platform::clBtnFace);
+    canvas.FillRect(rect, fixedColor_);
     RaisedEdge(canvas, rect);
     PaintLines(canvas, rect, platform::cl3DDkShadow);
 }

@@ -13,8 +13,10 @@ namespace tips::widgets {
 class TDBGridPainter {
 public:
     // The fonts must outlive the painter (and the canvas it paints on).
-    TDBGridPainter(const TDBGridCore& grid, const platform::TFont& cellFont, const platform::TFont& titleFont)
-        : grid_(grid), cellFont_(cellFont), titleFont_(titleFont) {}
+    // `fixedColor` fills the title row and the indicator column.
+    TDBGridPainter(const TDBGridCore& grid, const platform::TFont& cellFont, const platform::TFont& titleFont,
+                   platform::TColor fixedColor = platform::clBtnFace)
+        : grid_(grid), cellFont_(cellFont), titleFont_(titleFont), fixedColor_(fixedColor) {}
 
     // Paints the whole client area of `size`.
     void Paint(platform::TCanvas& canvas, platform::TViewSize size) const;
@@ -29,6 +31,7 @@ private:
     const TDBGridCore& grid_;
     const platform::TFont& cellFont_;
     const platform::TFont& titleFont_;
+    platform::TColor fixedColor_;
 };
 
 }  // namespace tips::widgets

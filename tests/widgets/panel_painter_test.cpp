@@ -28,5 +28,12 @@ TEST(PanelPainter, ButtonFaceWithinTheBevelAsked) {
     }
 }
 
+TEST(PanelPainter, AColourGivenFillsInPlaceOfTheButtonFace) {
+    const platform::TColor skinFace = platform::RgbColor(204, 204, 204);
+    platform::TRecordingCanvas canvas;
+    PaintPanel(canvas, {40, 20}, TPanelBevel::bvNone, skinFace);
+    EXPECT_EQ(canvas.Calls(), (std::vector<TCanvasCall>{TFillCall{{0, 0, 40, 20}, skinFace}}));
+}
+
 }  // namespace
 }  // namespace tips::widgets

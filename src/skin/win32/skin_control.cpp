@@ -46,6 +46,7 @@ LRESULT TSkinControl::Handle(UINT message, WPARAM wParam, LPARAM lParam, const T
     if (!alive_) return next(message, wParam, lParam);
     LRESULT result = 0;
     if (PreFilter(message, wParam, lParam, result)) return result;
+    if (!PaintsClient()) return next(message, wParam, lParam);
     switch (message) {
     case WM_ERASEBKGND:
         return 1;  // the paint covers the whole client area
@@ -83,7 +84,17 @@ void TSkinControl::PaintTo(HDC target) {
         platform::TGdiCanvas canvas(buffer.get());
         Paint(canvas, client, Window());
     }
+    // Child windows paint themselves: a parent without WS_CLIPCHILDREN must not copy over them.
+    const int saved = SaveDC(target);
+    for (HWND child = GetWindow(Window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&place), 2);
+        ExcludeClipRect(target, place.left, place.top, place.right, place.bottom);
+    }
     buffer.CopyTo(target, {0, 0, client.right, client.bottom});
+    RestoreDC(target, saved);
 }
 
 }  // namespace tips::skin::win32

@@ -33,6 +33,8 @@ protected:
     virtual bool PreFilter(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Draws the whole client area; `client` is its rectangle.
     virtual void Paint(platform::TCanvas& canvas, const RECT& client, HWND window) = 0;
+    // False for families that leave the client area to the control's own painting.
+    virtual bool PaintsClient() const { return true; }
     // The cursor left the window.
     virtual void MouseLeft() {}
     virtual bool Hot() const { return false; }

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <string>
 
+#include "skin/win32/skin_box.hpp"
 #include "skin/win32/skin_button.hpp"
+#include "skin/win32/skin_speed_button.hpp"
+#include "widgets/win32/ext_splitter_pane.hpp"
 #include "widgets/win32/button.hpp"
 #include "widgets/win32/db_grid.hpp"
 #include "widgets/win32/edit_box.hpp"
@@ -38,10 +41,14 @@ TControlCandidate CandidateFor(const widgets::TWinControl& control) {
     else if (Is<widgets::TRadioGroup>(control)) kind(TControlKind::RadioGroup, "TRadioGroup");
     else if (Is<widgets::TEdit>(control)) kind(TControlKind::Edit, "TEdit");
     else if (Is<widgets::TDBGrid>(control)) kind(TControlKind::Grid, "TDBGrid");
+    else if (Is<widgets::TExtSplitterPane>(control)) kind(TControlKind::ScrollingControl, "TExtSplitterPane");
     else if (Is<widgets::TToolBar>(control)) kind(TControlKind::ToolBar, "TToolBar");
     else if (Is<widgets::TPanel>(control)) kind(TControlKind::Panel, "TPanel");
     else if (Is<widgets::TForm>(control)) kind(TControlKind::Form, "TForm");
-    else kind(TControlKind::Other, "TWinControl");
+    else if (control.HandleAllocated() &&
+             (GetWindowLongPtrA(control.Handle(), GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL)) != 0) {
+        kind(TControlKind::ScrollingControl, "TWinControl");  // the code editor, the preview
+    } else kind(TControlKind::Other, "TWinControl");
     return candidate;
 }
 
@@ -50,6 +57,7 @@ TSkinFormControls::TSkinFormControls(TSkinContext context)
 
 // Each companion lets go of its own window only; the last made goes first.
 TSkinFormControls::~TSkinFormControls() {
+    while (!scrollBars_.empty()) scrollBars_.pop_back();
     while (!companions_.empty()) companions_.pop_back();
 }
 
@@ -65,7 +73,7 @@ void TSkinFormControls::AttachControl(widgets::TWinControl& control) {
         const TControlMapping mapping =
             MapControl(candidate, classMap_, context_.Properties.SkinControls, context_.Properties.DisableTag,
                        context_.Skin.Tabs.has_value());
-        Make(mapping.Family, control.Handle());
+        if (!MakeFor(mapping, control)) Make(mapping.Family, control.Handle());
     }
     for (widgets::TWinControl* child : control.Controls()) AttachControl(*child);
 }
@@ -91,9 +99,37 @@ void TSkinFormControls::Make(TSkinFamily family, HWND window) {
     }
 }
 
+bool TSkinFormControls::MakeFor(const TControlMapping& mapping, widgets::TWinControl& control) {
+    const HWND window = control.Handle();
+    switch (mapping.Family) {
+    case TSkinFamily::TSkinBox: {
+        auto* panel = dynamic_cast<widgets::TPanel*>(&control);
+        companions_.push_back(std::make_unique<TSkinBox>(window, context_, mapping.SetColour && panel ? &panel->Color : nullptr));
+        return true;
+    }
+    case TSkinFamily::TSkinSpeedButton:
+        if (auto* button = dynamic_cast<widgets::TSpeedButton*>(&control)) {
+            companions_.push_back(std::make_unique<TSkinSpeedButton>(*button, context_));
+            return true;
+        }
+        return false;
+    case TSkinFamily::TSkinScrollBar:
+    case TSkinFamily::TSkinListView:
+        if (auto* grid = dynamic_cast<widgets::TDBGrid*>(&control); grid && mapping.GridFixedColour) {
+            // The fixed cells' colour is held like a box's: set while skinned, given back after.
+            companions_.push_back(std::make_unique<TSkinBox>(window, context_, &grid->FixedColor));
+        }
+        scrollBars_.push_back({window, std::make_unique<TSkinScrollBar>(window, context_, mapping.PressHandling)});
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TSkinFormControls::Refresh() {
     Purge();
     for (const auto& companion : companions_) companion->Refresh();
+    for (const auto& bars : scrollBars_) bars.Bars->Refresh();
 }
 
 void TSkinFormControls::HoverTick() {
@@ -104,16 +140,19 @@ void TSkinFormControls::HoverTick() {
 bool TSkinFormControls::Skins(HWND window) {
     Purge();
     return std::any_of(companions_.begin(), companions_.end(),
-                       [window](const auto& companion) { return companion->Window() == window; });
+                       [window](const auto& companion) { return companion->Window() == window; }) ||
+           std::any_of(scrollBars_.begin(), scrollBars_.end(),
+                       [window](const auto& bars) { return bars.Window == window; });
 }
 
 std::size_t TSkinFormControls::Count() {
     Purge();
-    return companions_.size();
+    return companions_.size() + scrollBars_.size();
 }
 
 void TSkinFormControls::Purge() {
     std::erase_if(companions_, [](const auto& companion) { return !companion->Alive(); });
+    std::erase_if(scrollBars_, [](const auto& bars) { return !IsWindow(bars.Window); });
 }
 
 }  // namespace tips::skin::win32

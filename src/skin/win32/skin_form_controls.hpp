@@ -11,6 +11,7 @@
 #include "skin/skin_class_map.hpp"
 #include "skin/win32/skin_context.hpp"
 #include "skin/win32/skin_control.hpp"
+#include "skin/win32/skin_scroll_bar.hpp"
 
 namespace tips::widgets {
 class TForm;
@@ -41,11 +42,18 @@ public:
 private:
     void AttachControl(widgets::TWinControl& control);
     void Make(TSkinFamily family, HWND window);
+    // The families that need the control object itself (its colour, its look).
+    bool MakeFor(const TControlMapping& mapping, widgets::TWinControl& control);
     void Purge();
 
     TSkinContext context_;
     TSkinClassMap classMap_;
     std::vector<std::unique_ptr<TSkinControl>> companions_;
+    struct TScrollBarCompanion {
+        HWND Window;
+        std::unique_ptr<TSkinScrollBar> Bars;
+    };
+    std::vector<TScrollBarCompanion> scrollBars_;
 };
 
 }  // namespace tips::skin::win32

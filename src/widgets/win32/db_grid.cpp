@@ -161,7 +161,7 @@ void TDBGrid::Paint(HDC dc) const {
     if (!cellFont_) return;
     const SIZE size = ClientSize();
     platform::TGdiCanvas canvas(dc);
-    TDBGridPainter(core_, *cellFont_, *titleFont_).Paint(canvas, {size.cx, size.cy});
+    TDBGridPainter(core_, *cellFont_, *titleFont_, FixedColor).Paint(canvas, {size.cx, size.cy});
 }
 
 void TDBGrid::PaintBuffered(HDC dc, const RECT& area) const {

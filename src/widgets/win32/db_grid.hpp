@@ -47,6 +47,9 @@ public:
     const platform::TGdiFont& TitleFont() const { return *titleFont_; }
     void SetTitleFont(const platform::TFontDescription& font);
 
+    // The colour of the title row and the indicator column; repaint after setting it.
+    platform::TColor FixedColor = platform::clBtnFace;
+
     // The grid's decisions and state, for whoever needs more than the above (tests, painting).
     const TDBGridCore& Core() const { return core_; }
     TDBGridCore& Core() { return core_; }

@@ -17,7 +17,7 @@ void TPanel::Paint() {
     GetClientRect(Handle(), &rect);
     {
         platform::TGdiCanvas canvas(dc.get());
-        PaintPanel(canvas, {rect.right - rect.left, rect.bottom - rect.top}, BevelOuter);
+        PaintPanel(canvas, {rect.right - rect.left, rect.bottom - rect.top}, BevelOuter, Color);
     }
     PaintGraphicControls(dc.get());
 }

@@ -12,6 +12,7 @@ public:
     explicit TPanel(TWinControl* parent) : TWinControl(parent) {}
 
     TPanelBevel BevelOuter = TPanelBevel::bvRaised;
+    platform::TColor Color = platform::clBtnFace;  // the background; set it before a repaint
     HCURSOR Cursor = nullptr;   // the mouse cursor over the panel; the arrow when null
 
 protected:

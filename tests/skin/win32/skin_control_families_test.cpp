@@ -1,0 +1,122 @@
+// Panels and the grid of our own forms on the embedded skin's ButtonFace (204, 204, 204): the colour
+// seen on the screen while skinned, a Tag that DisableTag excludes keeping the ordinary look, and
+// the control's own colour back once the companions are gone.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "../embedded_model_support.hpp"
+#include "skin/skin_source_properties.hpp"
+#include "skin/win32/skin_form_controls.hpp"
+#include "widgets/win32/application.hpp"
+#include "widgets/win32/db_grid.hpp"
+#include "widgets/win32/form.hpp"
+#include "widgets/win32/panel.hpp"
+#include "window_pixels.hpp"
+
+namespace {
+
+using namespace tips;
+using namespace tips::skin;
+using namespace tips::skin::win32;
+using namespace tips::widgets;
+
+constexpr Rgb kSkinFace{204, 204, 204};
+
+class TFamiliesForm : public TForm {
+public:
+    explicit TFamiliesForm(int panelTag) {
+        panel.Tag = panelTag;
+        panel.BevelOuter = TPanelBevel::bvNone;
+        panel.SetBounds(0, 0, 120, 30);
+        grid.SetBounds(0, 40, 160, 80);
+        TFormLayout layout;
+        layout.className = "TSkinFamiliesProbe";
+        layout.caption = "Skinned families";
+        layout.width = 240;
+        layout.height = 180;
+        CreateForm(layout);
+    }
+    TPanel panel{this};
+    TDBGrid grid{this};
+};
+
+Rgb ClientPixel(HWND window, int x, int y) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
+    Application().ProcessMessages();
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const tips::skin::testing::TWindowPixels pixels(window);
+    return pixels.At(x + origin.x - outer.left, y + origin.y - outer.top);
+}
+
+Rgb SystemFace() {
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    return {GetRValue(face), GetGValue(face), GetBValue(face)};
+}
+
+struct TTagCase {
+    int Tag;
+    bool Skinned;
+};
+
+class SkinFamiliesByTag : public ::testing::TestWithParam<TTagCase> {};
+
+TEST_P(SkinFamiliesByTag, APanelTakesTheSkinsButtonFaceUnlessItsTagExcludesItAndGetsItsOwnBack) {
+    ASSERT_NE(SystemFace(), kSkinFace) << "the system face must differ for the test to tell them apart";
+    TOwnedWindow<TFamiliesForm> form(GetParam().Tag);
+    ShowWindow(form.Handle(), SW_SHOW);
+    Application().ProcessMessages();
+    ASSERT_EQ(ClientPixel(form.panel.Handle(), 60, 15), SystemFace());
+
+    TSkinBitmapCache bitmaps;
+    const TSkinSourceProperties properties;
+    {
+        TSkinFormControls controls(TSkinContext{tips::skin::testing::EmbeddedModel(), bitmaps, properties});
+        controls.AttachForm(form);
+        EXPECT_EQ(controls.Skins(form.panel.Handle()), GetParam().Skinned);
+        EXPECT_EQ(ClientPixel(form.panel.Handle(), 60, 15), GetParam().Skinned ? kSkinFace : SystemFace());
+    }
+    EXPECT_EQ(form.panel.Color, platform::clBtnFace);
+    EXPECT_EQ(ClientPixel(form.panel.Handle(), 60, 15), SystemFace());
+}
+
+INSTANTIATE_TEST_SUITE_P(Tags, SkinFamiliesByTag,
+                         ::testing::Values(TTagCase{0, true}, TTagCase{-1, true}, TTagCase{99, false},
+                                           TTagCase{199, false}, TTagCase{100, true}));
+
+TEST(SkinFamilies, TheGridsFixedCellsTakeTheSkinsButtonFaceWhileSkinned) {
+    TOwnedWindow<TFamiliesForm> form(0);
+    ShowWindow(form.Handle(), SW_SHOW);
+    Application().ProcessMessages();
+    const int x = 4;
+    const int y = 8;  // inside the title row's indicator cell, clear of its edges
+    ASSERT_EQ(ClientPixel(form.grid.Handle(), x, y), SystemFace());
+
+    TSkinBitmapCache bitmaps;
+    const TSkinSourceProperties properties;
+    {
+        TSkinFormControls controls(TSkinContext{tips::skin::testing::EmbeddedModel(), bitmaps, properties});
+        controls.AttachForm(form);
+        EXPECT_TRUE(controls.Skins(form.grid.Handle()));
+        EXPECT_EQ(ClientPixel(form.grid.Handle(), x, y), kSkinFace);
+    }
+    EXPECT_EQ(form.grid.FixedColor, platform::clBtnFace);
+    EXPECT_EQ(ClientPixel(form.grid.Handle(), x, y), SystemFace());
+}
+
+TEST(SkinFamilies, AGridWhoseSwitchIsOffKeepsItsFixedColour) {
+    TOwnedWindow<TFamiliesForm> form(0);
+    TSkinBitmapCache bitmaps;
+    TSkinSourceProperties properties;
+    properties.SkinControls.Exclude(xcScrollbar);
+    TSkinFormControls controls(TSkinContext{tips::skin::testing::EmbeddedModel(), bitmaps, properties});
+    controls.AttachForm(form);
+    EXPECT_FALSE(controls.Skins(form.grid.Handle()));
+    EXPECT_EQ(form.grid.FixedColor, platform::clBtnFace);
+}
+
+}  // namespace
