@@ -1,18 +1,24 @@
-// Panels and the grid of our own forms on the embedded skin's ButtonFace (204, 204, 204): the colour
+// Panels, speed buttons and the grid of our own forms on the embedded skin's ButtonFace (204, 204, 204): the colour
 // seen on the screen while skinned, a Tag that DisableTag excludes keeping the ordinary look, and
 // the control's own colour back once the companions are gone.
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "../embedded_model_support.hpp"
+#include "platform/font.hpp"
+#include "platform/win32/gdi_canvas.hpp"
+#include "platform/win32/gdi_font.hpp"
 #include "skin/skin_source_properties.hpp"
+#include "skin/speed_button_skin.hpp"
 #include "skin/win32/skin_form_controls.hpp"
 #include "widgets/win32/application.hpp"
 #include "widgets/win32/db_grid.hpp"
 #include "widgets/win32/form.hpp"
 #include "widgets/win32/panel.hpp"
+#include "widgets/win32/speed_button.hpp"
 #include "window_pixels.hpp"
 
 namespace {
@@ -117,6 +123,98 @@ TEST(SkinFamilies, AGridWhoseSwitchIsOffKeepsItsFixedColour) {
     controls.AttachForm(form);
     EXPECT_FALSE(controls.Skins(form.grid.Handle()));
     EXPECT_EQ(form.grid.FixedColor, platform::clBtnFace);
+}
+
+}  // namespace
+
+namespace {
+
+// The speed button of a toolbar panel, frame for frame as the skin draws it in memory.
+class TSpeedForm : public TForm {
+public:
+    TSpeedForm() {
+        bar.SetBounds(0, 0, 200, 30);
+        button.SetBounds(4, 3, 24, 24);
+        TFormLayout layout;
+        layout.className = "TSkinSpeedProbe";
+        layout.caption = "Skinned speed button";
+        layout.width = 240;
+        layout.height = 120;
+        CreateForm(layout);
+    }
+    TPanel bar{this};
+    TSpeedButton button{&bar};
+};
+
+std::vector<Rgb> ButtonPixels(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    Application().ProcessMessages();
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    RECT outer{};
+    GetWindowRect(window, &outer);
+    const tips::skin::testing::TWindowPixels pixels(window);
+    std::vector<Rgb> result;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) result.push_back(pixels.At(x + origin.x - outer.left, y + origin.y - outer.top));
+    }
+    return result;
+}
+
+std::vector<Rgb> SpeedSkinPixels(const TSkinSpeedButtonState& state, TSkinBitmapCache& bitmaps, int width, int height) {
+    const HDC screen = GetDC(nullptr);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ previous = SelectObject(dc, bitmap);
+    {
+        platform::TGdiCanvas canvas(dc);
+        const platform::TPlainFont font(platform::DescribeFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))));
+        TSkinSpeedButtonLook look;
+        look.State = state;
+        EXPECT_TRUE(TSpeedButtonSkin(tips::skin::testing::EmbeddedModel(), bitmaps).Paint(canvas, {width, height}, "", look, font));
+    }
+    std::vector<Rgb> result;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = GetPixel(dc, x, y);
+            result.push_back({GetRValue(c), GetGValue(c), GetBValue(c)});
+        }
+    }
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return result;
+}
+
+TEST(SkinSpeedButton, ShowsTheSkinsFrameForNormalPressedAndDisabledAndItsOwnLookAfterDetach) {
+    TOwnedWindow<TSpeedForm> form;
+    ShowWindow(form.Handle(), SW_SHOW);
+    Application().ProcessMessages();
+    const HWND button = form.button.Handle();
+    const std::vector<Rgb> own = ButtonPixels(button);
+    TSkinBitmapCache bitmaps;
+    const TSkinSourceProperties properties;
+    {
+        TSkinFormControls controls(TSkinContext{tips::skin::testing::EmbeddedModel(), bitmaps, properties});
+        controls.AttachForm(form);
+        ASSERT_TRUE(controls.Skins(button));
+        EXPECT_EQ(ButtonPixels(button), SpeedSkinPixels({}, bitmaps, 24, 24)) << "normal";
+
+        SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 12));
+        EXPECT_EQ(ButtonPixels(button), SpeedSkinPixels({true, false, false, true}, bitmaps, 24, 24)) << "pressed";
+        if (GetCapture()) ReleaseCapture();
+        Application().ProcessMessages();
+
+        EnableWindow(button, FALSE);
+        EXPECT_EQ(ButtonPixels(button), SpeedSkinPixels({false, false, false, false}, bitmaps, 24, 24)) << "disabled";
+        EnableWindow(button, TRUE);
+        EXPECT_NE(SpeedSkinPixels({}, bitmaps, 24, 24), SpeedSkinPixels({true, false, false, true}, bitmaps, 24, 24))
+            << "the states must differ for the test to tell them apart";
+    }
+    EXPECT_EQ(ButtonPixels(button), own);
 }
 
 }  // namespace
