@@ -1,4 +1,4 @@
-# Cross toolchain for tips.exe: MinGW-w64 with the posix thread model (GoogleTest needs std::mutex).
+# Cross toolchain for tips.exe on Debian: MinGW-w64 with the posix thread model (GoogleTest needs std::mutex).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -11,6 +11,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Everything static: neither libstdc++ nor winpthread has to travel beside the executable.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# Debian's cross compiler; a build on Windows (MSYS2's MinGW shell) uses no toolchain file and finds
+# its own compiler on the PATH. The static linking both share is set in the top CMakeLists.txt.
