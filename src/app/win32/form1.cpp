@@ -57,7 +57,10 @@ TForm1::TForm1(std::string executablePath)
     SkinSource1.OnShowMessage = [](const std::string& text) {
         MessageBoxA(nullptr, text.c_str(), widgets::Application().Title().c_str(), MB_OK);
     };
+    SkinSource1.Properties.Active = true;
     SkinSource1.ReadSkinStream(skin::EmbeddedSkinStream());
+    // A copy that hands over shows no window to skin.
+    if (!ExtOneInstance1.HandedOver()) SkinActivation1.emplace(SkinSource1);
 
     PlaceControls();
 

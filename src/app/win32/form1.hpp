@@ -2,6 +2,7 @@
 // The main window: owns the tips table and everything that shows or edits it; reads trucos.dat when it is
 // created and writes it back when it is destroyed. Made as widgets::TOwnedWindow<TForm1>.
 
+#include <optional>
 #include <string>
 
 #include "app/tips_file_keeper.hpp"
@@ -9,6 +10,7 @@
 #include "platform/collator.hpp"
 #include "print/code_edit_print.hpp"
 #include "skin/skin_source.hpp"
+#include "skin/win32/skin_activation.hpp"
 #include "store/data_source.hpp"
 #include "store/memory_table.hpp"
 #include "store/tips_fields.hpp"
@@ -43,6 +45,8 @@ public:
     // Prints the current tip through the preview window; refers to VBHighlighter1.
     print::TCodeEditPrint CodeEditPrint1;
     skin::TSkinSource SkinSource1;
+    // Serves every window of the thread with SkinSource1's skin while it is active.
+    std::optional<skin::win32::TSkinActivation> SkinActivation1;
     widgets::TMainMenu MainMenu1;
     widgets::TExtOneInstance ExtOneInstance1;
 

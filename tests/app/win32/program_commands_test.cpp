@@ -172,6 +172,10 @@ protected:
         ASSERT_NE(main_, nullptr) << "the main window never showed";
         thread_ = program_->ThreadId();
         SetForegroundWindow(main_);
+        // Keys go to the skinned menu bar once the frame has taken the window's menu over on activation.
+        ASSERT_TRUE(WaitUntil([&] { return GetMenu(main_) == nullptr; })) << "the frame was never skinned";
+        // ... and while the program's thread has the keyboard.
+        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main_ && FocusOf(thread_) != nullptr; }));
         code_ = VisibleChild(main_, "TCodeEdit");
         ASSERT_NE(code_, nullptr);
     }
