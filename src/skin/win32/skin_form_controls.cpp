@@ -6,6 +6,7 @@
 #include "skin/win32/skin_box.hpp"
 #include "skin/win32/skin_button.hpp"
 #include "skin/win32/skin_speed_button.hpp"
+#include "skin/win32/skin_status_bar.hpp"
 #include "widgets/win32/ext_splitter_pane.hpp"
 #include "widgets/win32/button.hpp"
 #include "widgets/win32/db_grid.hpp"
@@ -93,6 +94,9 @@ void TSkinFormControls::Make(TSkinFamily family, HWND window) {
     case TSkinFamily::TSkinButton:
     case TSkinFamily::TSkinBitButton:
         companions_.push_back(std::make_unique<TSkinButton>(window, context_));
+        break;
+    case TSkinFamily::TSkinStatusBar:
+        companions_.push_back(std::make_unique<TSkinStatusBar>(window, context_));
         break;
     default:
         break;  // families without a companion yet keep their own look

@@ -1,9 +1,10 @@
-// Panels, speed buttons and the grid of our own forms on the embedded skin's ButtonFace (204, 204, 204): the colour
+// Panels, speed buttons, the status bar and the grid of our own forms on the embedded skin's ButtonFace (204, 204, 204): the colour
 // seen on the screen while skinned, a Tag that DisableTag excludes keeping the ordinary look, and
 // the control's own colour back once the companions are gone.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -13,12 +14,15 @@
 #include "platform/win32/gdi_font.hpp"
 #include "skin/skin_source_properties.hpp"
 #include "skin/speed_button_skin.hpp"
+#include "skin/status_bar_painter.hpp"
+#include "skin/win32/skin_status_bar.hpp"
 #include "skin/win32/skin_form_controls.hpp"
 #include "widgets/win32/application.hpp"
 #include "widgets/win32/db_grid.hpp"
 #include "widgets/win32/form.hpp"
 #include "widgets/win32/panel.hpp"
 #include "widgets/win32/speed_button.hpp"
+#include "widgets/win32/status_bar.hpp"
 #include "window_pixels.hpp"
 
 namespace {
@@ -215,6 +219,86 @@ TEST(SkinSpeedButton, ShowsTheSkinsFrameForNormalPressedAndDisabledAndItsOwnLook
             << "the states must differ for the test to tell them apart";
     }
     EXPECT_EQ(ButtonPixels(button), own);
+}
+
+}  // namespace
+
+namespace {
+
+class TStatusForm : public TForm {
+public:
+    TStatusForm() {
+        bar.SetBounds(0, 60, 300, 22);
+        bar.SetPanelWidths({90, 120, 0});
+        bar.SetPanelText(0, "Trucos: 12");
+        bar.SetPanelText(1, "Visual Basic");
+        TFormLayout layout;
+        layout.className = "TSkinStatusProbe";
+        layout.caption = "Skinned status bar";
+        layout.width = 320;
+        layout.height = 100;
+        CreateForm(layout);
+    }
+    TStatusBar bar{this};
+};
+
+TEST(SkinStatusBar, ReadsThePanelsTheBarHoldsAndShowsThemAsTheSkinDrawsThem) {
+    TOwnedWindow<TStatusForm> form;
+    ShowWindow(form.Handle(), SW_SHOW);
+    Application().ProcessMessages();
+    const HWND bar = form.bar.Handle();
+
+    const std::vector<TStatusPanel> panels = TSkinStatusBar::Panels(bar);
+    ASSERT_EQ(panels.size(), 3u);
+    const struct {
+        const char* Text;
+        int Width;
+    } expected[] = {{"Trucos: 12", 90}, {"Visual Basic", 120}, {"", 0}};
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        EXPECT_EQ(panels[i].Text, expected[i].Text) << i;
+        EXPECT_EQ(panels[i].Width, expected[i].Width) << i;
+        EXPECT_EQ(panels[i].Bevel, TStatusPanelBevel::pbLowered) << i;
+    }
+    const int gripSize = std::min(GetSystemMetrics(SM_CXVSCROLL), 22);
+    EXPECT_EQ(TSkinStatusBar::GripRect(bar), (TViewRect{300 - gripSize, 22 - gripSize, 300, 22}));
+
+    const std::vector<Rgb> own = ButtonPixels(bar);
+    TSkinBitmapCache bitmaps;
+    const TSkinSourceProperties properties;
+    {
+        TSkinFormControls controls(TSkinContext{tips::skin::testing::EmbeddedModel(), bitmaps, properties});
+        controls.AttachForm(form);
+        ASSERT_TRUE(controls.Skins(bar));
+        const std::vector<Rgb> skinned = ButtonPixels(bar);
+        // The skin's picture of the same panels, drawn in memory with the bar's font.
+        const HDC screen = GetDC(nullptr);
+        const HDC dc = CreateCompatibleDC(screen);
+        const HBITMAP bitmap = CreateCompatibleBitmap(screen, 300, 22);
+        const HGDIOBJ previous = SelectObject(dc, bitmap);
+        {
+            platform::TGdiCanvas canvas(dc);
+            const auto font = reinterpret_cast<HFONT>(SendMessageA(bar, WM_GETFONT, 0, 0));
+            const platform::TPlainFont plain(
+                platform::DescribeFont(font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))));
+            TStatusBarPainter(tips::skin::testing::EmbeddedModel(), bitmaps)
+                .Paint(canvas, {0, 0, 300, 22}, {{"Trucos: 12", 90}, {"Visual Basic", 120}, {"", 0}}, "", plain,
+                       TViewRect{300 - gripSize, 22 - gripSize, 300, 22});
+        }
+        int differences = 0;
+        for (int y = 0; y < 22; ++y) {
+            for (int x = 0; x < 300; ++x) {
+                const COLORREF c = GetPixel(dc, x, y);
+                differences += skinned[static_cast<std::size_t>(y * 300 + x)] != Rgb{GetRValue(c), GetGValue(c), GetBValue(c)};
+            }
+        }
+        SelectObject(dc, previous);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+        EXPECT_EQ(differences, 0);
+        EXPECT_NE(skinned, own);
+    }
+    EXPECT_EQ(ButtonPixels(bar), own);
 }
 
 }  // namespace
