@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "reference_lzhuf_decoder.hpp"
 #include "skin/lzhuf_decoder.hpp"
 #include "skin/lzhuf_encoder.hpp"
 #include "skin/lzhuf_model.hpp"
@@ -160,6 +163,47 @@ TEST(LzhufDecode, ShortStatedSizeCutsAnyRoundTrip) {
     const Bytes code = LzhufEncode(data);
     for (std::uint32_t size : {0u, 1u, 59u, 4095u, 9999u}) {
         EXPECT_EQ(LzhufDecode(code, size), Bytes(data.begin(), data.begin() + size)) << size;
+    }
+}
+
+// The decoder against the plain bit-at-a-time one it replaced: the same bytes for every code, or the
+// same error. Codes of real data, the same codes cut short or with a byte flipped, and plain noise.
+std::optional<Bytes> DecodedOrNothing(const std::function<Bytes()>& decode) {
+    try {
+        return decode();
+    } catch (const ESkinFormatError&) {
+        return std::nullopt;
+    }
+}
+
+void ExpectSameAsReference(const Bytes& code, std::uint32_t size, const std::string& what) {
+    const auto fast = DecodedOrNothing([&] { return LzhufDecode(code, size); });
+    const auto reference = DecodedOrNothing([&] { return tips::testing::ReferenceLzhufDecode(code, size); });
+    ASSERT_EQ(fast.has_value(), reference.has_value()) << what;
+    if (fast) {
+        EXPECT_TRUE(*fast == *reference) << what;
+    }
+}
+
+TEST(LzhufDecode, MatchesThePlainDecoderOnEveryCode) {
+    const Bytes data = Concat({Text(9000), RandomBytes(3000, 8), Bytes(5000, 0x20), RandomBytes(6000, 9, 4)});
+    const Bytes code = LzhufEncode(data);
+    const auto size = static_cast<std::uint32_t>(data.size());
+    ExpectSameAsReference(code, size, "whole");
+    ExpectSameAsReference(code, size + 1000, "stated too long");
+    for (std::size_t keep : {std::size_t{0}, std::size_t{1}, code.size() / 2, code.size() - 3, code.size() - 1}) {
+        ExpectSameAsReference(Bytes(code.begin(), code.begin() + static_cast<std::ptrdiff_t>(keep)), size,
+                              "cut to " + std::to_string(keep));
+    }
+    std::mt19937 random(11);
+    for (int flip = 0; flip < 40; ++flip) {
+        Bytes damaged = code;
+        damaged[random() % damaged.size()] ^= static_cast<std::uint8_t>(1u << (random() % 8));
+        ExpectSameAsReference(damaged, size, "flip " + std::to_string(flip));
+    }
+    for (std::uint32_t seed = 20; seed < 60; ++seed) {
+        const Bytes noise = RandomBytes(1 + seed * 7, seed);
+        ExpectSameAsReference(noise, static_cast<std::uint32_t>(seed * 97), "noise " + std::to_string(seed));
     }
 }
 
