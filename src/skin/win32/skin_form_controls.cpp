@@ -5,8 +5,12 @@
 
 #include "skin/win32/skin_box.hpp"
 #include "skin/win32/skin_button.hpp"
+#include "skin/win32/skin_edit.hpp"
+#include "skin/win32/skin_group_box.hpp"
+#include "skin/win32/skin_radio_button.hpp"
 #include "skin/win32/skin_speed_button.hpp"
 #include "skin/win32/skin_status_bar.hpp"
+#include "skin/win32/skin_tool_bar.hpp"
 #include "widgets/win32/ext_splitter_pane.hpp"
 #include "widgets/win32/button.hpp"
 #include "widgets/win32/db_grid.hpp"
@@ -74,6 +78,12 @@ void TSkinFormControls::AttachControl(widgets::TWinControl& control) {
         const TControlMapping mapping =
             MapControl(candidate, classMap_, context_.Properties.SkinControls, context_.Properties.DisableTag,
                        context_.Skin.Tabs.has_value());
+        // A radio group's buttons get their family before the group its own.
+        if (mapping.Children != TSkinFamily::None) {
+            for (widgets::TWinControl* child : control.Controls()) {
+                if (child->HandleAllocated() && !Skins(child->Handle())) Make(mapping.Children, child->Handle());
+            }
+        }
         if (!MakeFor(mapping, control)) Make(mapping.Family, control.Handle());
     }
     for (widgets::TWinControl* child : control.Controls()) AttachControl(*child);
@@ -98,6 +108,15 @@ void TSkinFormControls::Make(TSkinFamily family, HWND window) {
     case TSkinFamily::TSkinStatusBar:
         companions_.push_back(std::make_unique<TSkinStatusBar>(window, context_));
         break;
+    case TSkinFamily::TSkinRadioButton:
+        companions_.push_back(std::make_unique<TSkinRadioButton>(window, context_));
+        break;
+    case TSkinFamily::TSkinGroupBox:
+        companions_.push_back(std::make_unique<TSkinGroupBox>(window, context_));
+        break;
+    case TSkinFamily::TSkinEdit:
+        companions_.push_back(std::make_unique<TSkinEdit>(window, context_));
+        break;
     default:
         break;  // families without a companion yet keep their own look
     }
@@ -107,6 +126,10 @@ bool TSkinFormControls::MakeFor(const TControlMapping& mapping, widgets::TWinCon
     const HWND window = control.Handle();
     switch (mapping.Family) {
     case TSkinFamily::TSkinBox: {
+        if (dynamic_cast<widgets::TToolBar*>(&control)) {
+            companions_.push_back(std::make_unique<TSkinToolBar>(window, context_));
+            return true;
+        }
         auto* panel = dynamic_cast<widgets::TPanel*>(&control);
         companions_.push_back(std::make_unique<TSkinBox>(window, context_, mapping.SetColour && panel ? &panel->Color : nullptr));
         return true;
