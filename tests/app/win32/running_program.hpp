@@ -54,6 +54,10 @@ public:
     bool WaitForExit(DWORD milliseconds) const {
         return started_ && WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
     }
+    // Ends the process at once, as the task manager would.
+    void Kill() const {
+        if (started_) TerminateProcess(process_.hProcess, 9);
+    }
     bool Running() const { return started_ && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
     DWORD ExitCode() const {
         DWORD code = STILL_ACTIVE;
