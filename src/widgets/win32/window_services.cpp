@@ -50,7 +50,8 @@ void TWin32WindowServices::SetScrollInfo(platform::TScrollBarKind bar, const pla
     scroll.nMax = info.Max;
     scroll.nPage = static_cast<UINT>(info.Page);
     scroll.nPos = info.Position;
-    ::SetScrollInfo(Handle(), BarOf(bar), &scroll, TRUE);
+    ::SetScrollInfo(Handle(), BarOf(bar), &scroll, FALSE);
+    RepaintFrame();
 }
 
 void TWin32WindowServices::EnableScrollArrows(platform::TScrollBarKind bar, platform::TScrollArrows arrows) {
@@ -68,6 +69,13 @@ void TWin32WindowServices::EnableScrollArrows(platform::TScrollBarKind bar, plat
     // Windows takes a new state only from enabled arrows: enable both first.
     EnableScrollBar(Handle(), BarOf(bar), ESB_ENABLE_BOTH);
     if (flags != ESB_ENABLE_BOTH) EnableScrollBar(Handle(), BarOf(bar), flags);
+    RepaintFrame();
+}
+
+// The bars are drawn again through the window's own frame paint (not behind its back, as a redrawing
+// SetScrollInfo does), so that whatever paints over the standard bars sees every change.
+void TWin32WindowServices::RepaintFrame() const {
+    if (IsWindowVisible(Handle())) SendMessageA(Handle(), WM_NCPAINT, 1, 0);
 }
 
 void TWin32WindowServices::Invalidate(const platform::TViewRect& rect) {

@@ -73,6 +73,7 @@ private:
     };
 
     HWND Handle() const { return window_.Handle(); }
+    void RepaintFrame() const;
     // The bar's record, forgotten whenever the window has a new handle.
     TAppliedBar& Applied(platform::TScrollBarKind bar);
 

@@ -176,6 +176,30 @@ TEST_F(SkinScrollBar, ArrowsThumbAndCornerComeFromTheSkin) {
     EXPECT_EQ(GetPixel(dc.dc, place.Bar.left + 8, place.Bar.bottom + 8), RGB(204, 204, 204));
 }
 
+// A bar changed from outside its window's messages (the editor's bars when another tip is shown): set
+// without the system's redraw and repainted through the window's frame paint, as our windows do it, the
+// skin's picture stays; the system's own redraw would paint over it.
+TEST_F(SkinScrollBar, ABarChangedAndRepaintedThroughTheFramePaintKeepsTheSkin) {
+    TSkinScrollBar bar(window.get(), {skin, bitmaps, properties});
+    Pump();
+    const TVerticalBar before = VerticalBarOf(window.get());
+    SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, 60, 0};
+    SetScrollInfo(window.get(), SB_VERT, &info, FALSE);
+    EnableScrollBar(window.get(), SB_VERT, ESB_ENABLE_BOTH);
+    SendMessageW(window.get(), WM_NCPAINT, 1, 0);
+    const TVerticalBar place = VerticalBarOf(window.get());
+    ASSERT_GT(place.ThumbTop, before.ThumbTop) << "the thumb moved";
+    TWindowDCHold dc(window.get());
+    EXPECT_EQ(DifferencesFromFrame(dc.dc, place.Bar.left, place.Bar.top, *skin.Scrollbar, 9), 0) << "up arrow";
+    EXPECT_EQ(DifferencesFromFrame(dc.dc, place.Bar.left, place.ThumbTop, *skin.VertScrollThumb, 1,
+                                   skin.VertScrollThumb->TopHeight),
+              0)
+        << "thumb at its new place";
+
+    SetScrollInfo(window.get(), SB_VERT, &info, TRUE);  // the system's redraw, behind the skin's back
+    EXPECT_GT(DifferencesFromFrame(dc.dc, place.Bar.left, place.Bar.top, *skin.Scrollbar, 9), 0);
+}
+
 TEST_F(SkinScrollBar, WithoutTheSkinTheSystemArrowStays) {
     // The same place drawn by the system alone does not look like the skin's arrow: the check above
     // would catch a bar left unpainted.

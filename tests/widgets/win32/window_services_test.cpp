@@ -25,6 +25,7 @@ class TServedControl : public TWinControl {
 public:
     using TWinControl::TWinControl;
     int paints = 0;
+    int framePaints = 0;
     int erases = 0;
     int timerTicks = 0;
     UINT_PTR lastTimer = 0;
@@ -47,6 +48,9 @@ protected:
             }
             case WM_ERASEBKGND:
                 ++erases;
+                break;
+            case WM_NCPAINT:
+                ++framePaints;
                 break;
             case WM_TIMER:
                 ++timerTicks;
@@ -114,6 +118,20 @@ TEST_F(WindowServices, ScrollInformationReachesTheBarAndAnUnneededBarHidesOnlyWh
 }
 
 // A control sets its bars after every keystroke; only a change reaches the bar (each call redraws it).
+// Each change of a bar is drawn through the window's own frame paint, where a skin paints over the
+// standard bars; a repeated call paints nothing.
+TEST_F(WindowServices, ABarChangeRepaintsTheFrameThroughTheWindowsOwnFramePaint) {
+    services.SetScrollInfo(TScrollBarKind::Vertical, TViewScrollInfo{1, 100, 25, 40, false});
+    int seen = form.control.framePaints;
+    services.SetScrollInfo(TScrollBarKind::Vertical, TViewScrollInfo{1, 100, 25, 41, false});
+    EXPECT_GT(form.control.framePaints, seen) << "a new position";
+    seen = form.control.framePaints;
+    services.SetScrollInfo(TScrollBarKind::Vertical, TViewScrollInfo{1, 100, 25, 41, false});
+    EXPECT_EQ(form.control.framePaints, seen) << "the same again";
+    services.EnableScrollArrows(TScrollBarKind::Vertical, TScrollArrows::DisableFirst);
+    EXPECT_GT(form.control.framePaints, seen) << "new arrows";
+}
+
 TEST_F(WindowServices, ScrollInformationRepeatedIsNotPassedOnAgain) {
     const TViewScrollInfo info{1, 100, 25, 40, false};
     services.SetScrollInfo(TScrollBarKind::Vertical, info);
