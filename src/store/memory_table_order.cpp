@@ -192,24 +192,33 @@ bool TMemoryTable::RecordMatches(const TStoredRecord& record, const std::vector<
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const TField& field = *fields[i];
         const TLocateKey& key = keys[i];
+        if (field.DataType() == TFieldType::ftString) {
+            // Read in place: the search box runs this over every title, and a copy of each would cost
+            // more than the comparison.
+            const auto* data = record.block.data() + field.offset_;
+            if (!key || data[0] == 0) {
+                if (key.has_value() != (data[0] != 0)) return false;
+                continue;
+            }
+            const auto* text = reinterpret_cast<const char*>(data + 1);
+            const std::string_view value(text, strnlen(text, static_cast<std::size_t>(field.DataSize())));
+            const auto k = key->size();
+            const auto v = value.size();
+            if (options.Empty() || k == v) {
+                if (collator_.Compare(value, *key, ignoreCase) != 0) return false;
+            } else if (options.Has(TLocateOption::loPartialKey) && k > 0 && k < v) {
+                if (collator_.Compare(value.substr(0, k), *key, ignoreCase) != 0) return false;
+            } else {
+                return false;
+            }
+            continue;
+        }
         const auto value = StoredValue(static_cast<int>(&record - records_.data()), field);
         if (!key || !value) {
             if (key.has_value() != value.has_value()) return false;
             continue;
         }
         if (field.IsBlob()) continue;   // blob values always compare equal
-        if (field.DataType() == TFieldType::ftString) {
-            const auto k = key->size();
-            const auto v = value->size();
-            if (options.Empty() || k == v) {
-                if (collator_.Compare(*value, *key, ignoreCase) != 0) return false;
-            } else if (options.Has(TLocateOption::loPartialKey) && k > 0 && k < v) {
-                if (collator_.Compare(std::string_view(*value).substr(0, k), *key, ignoreCase) != 0) return false;
-            } else {
-                return false;
-            }
-            continue;
-        }
         const auto keyData = KeyData(field, *key);
         if (!keyData) return false;
         const auto* stored = record.block.data() + field.offset_ + 1;

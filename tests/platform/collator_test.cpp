@@ -69,4 +69,16 @@ TEST(CollatorSortKey, StopsAtTheFirstZeroByteAndTellsCaseOnlyWhenAsked) {
     EXPECT_NE(collator.SortKey("Edici\xF3n", true), collator.SortKey("Edicion", true));
 }
 
+// Compare sees what the view holds, up to a zero byte: a prefix cut out of a longer text (as a partial
+// search key is matched) is that prefix, not the text it was cut from.
+TEST(CollatorCompare, ComparesTheViewUpToItsFirstZeroByte) {
+    const auto& collator = UserDefaultCollator();
+    const std::string_view title = "Abrir un fichero";
+    EXPECT_EQ(collator.Compare(title.substr(0, 5), "abrir", true), 0);
+    EXPECT_LT(collator.Compare(title.substr(0, 4), "abrir", true), 0);
+    EXPECT_EQ(collator.Compare(std::string("abc\0def", 7), "abc", false), 0);
+    EXPECT_EQ(collator.Compare(title.substr(0, 0), "", false), 0);
+    EXPECT_LT(collator.Compare(title.substr(0, 0), "a", false), 0);
+}
+
 }  // namespace

@@ -12,11 +12,14 @@ namespace {
 class TWin32Collator final : public TCollator {
 public:
     int Compare(std::string_view a, std::string_view b, bool ignoreCase) const override {
-        // The texts are compared up to their first zero byte, as the zero-terminated API sees them.
-        const std::string left(a.substr(0, a.find('\0')));
-        const std::string right(b.substr(0, b.find('\0')));
-        const int result = CompareStringA(LOCALE_USER_DEFAULT, ignoreCase ? NORM_IGNORECASE : 0, left.c_str(), -1,
-                                          right.c_str(), -1);
+        // The texts are compared up to their first zero byte, as the zero-terminated API sees them; given
+        // with their lengths, they need no terminated copies (the search box compares every title).
+        const std::string_view left = a.substr(0, a.find('\0'));
+        const std::string_view right = b.substr(0, b.find('\0'));
+        const auto text = [](std::string_view part) { return part.empty() ? "" : part.data(); };
+        const auto length = [](std::string_view part) { return part.empty() ? -1 : static_cast<int>(part.size()); };
+        const int result = CompareStringA(LOCALE_USER_DEFAULT, ignoreCase ? NORM_IGNORECASE : 0, text(left),
+                                          length(left), text(right), length(right));
         return result == 0 ? 0 : result - CSTR_EQUAL;
     }
 
