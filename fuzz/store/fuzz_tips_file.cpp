@@ -1,11 +1,13 @@
 // Tips files from outside: loading any bytes must neither crash nor read out of bounds, and a load that
 // stops early keeps only complete records. A prefix of the input must load to a prefix of the full
-// input's records, equal value for value; and what was loaded must save and load back unchanged.
+// input's records, equal value for value; what was loaded must save and load back unchanged; and read
+// from a stream in small pieces, the input must load exactly as from its whole bytes.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "store/database_error.hpp"
 #include "store/memory_table.hpp"
 #include "store/tips_fields.hpp"
+#include "store/tips_file.hpp"
 
 namespace {
 
@@ -27,16 +30,23 @@ struct TLoaded {
     bool threw = false;
     bool complete = false;
     TRows rows;
+    friend bool operator==(const TLoaded&, const TLoaded&) = default;
 };
 
-TLoaded Load(std::string_view bytes) {
+// `pieceSize` 0 reads the whole bytes at once, any other size reads them from a stream in such pieces.
+TLoaded Load(std::string_view bytes, std::size_t pieceSize = 0) {
     static const TByteCollator collator;
     TMemoryTable table("tbTrucos", collator);
     tips::store::CreateTipsFields(table);
     table.AddField<tips::store::TIntegerField>("Numero");
     TLoaded loaded;
     try {
-        loaded.complete = table.LoadFromBytes(bytes).complete;
+        if (pieceSize == 0) {
+            loaded.complete = table.LoadFromBytes(bytes).complete;
+        } else {
+            std::istringstream stream{std::string(bytes)};
+            loaded.complete = tips::store::TTipsFileReader::Read(table, stream, pieceSize).complete;
+        }
     } catch (const tips::store::EReadError&) {
         loaded.threw = true;
         if (!table.Active() || !table.IsEmpty()) std::abort();   // the table stays open and empty
@@ -67,6 +77,7 @@ TLoaded Load(std::string_view bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const auto full = Load(bytes);
+    if (size > 0 && !(Load(bytes, 1 + data[0] % 13) == full)) std::abort();
     if (full.threw || size == 0) return 0;
     for (const auto cut : {size - 1, size / 2}) {
         const auto part = Load(bytes.substr(0, cut));

@@ -10,11 +10,16 @@
 namespace tips::store {
 namespace fs = std::filesystem;
 
-std::string ReadWholeFile(const std::string& path) {
+std::ifstream OpenForReading(const std::string& path) {
     std::error_code error;
     if (fs::is_directory(fs::path(path), error)) throw EFOpenError(FormatMessage(texts::kCannotOpenFile, path));
     std::ifstream in(fs::path(path), std::ios::binary);
     if (!in) throw EFOpenError(FormatMessage(texts::kCannotOpenFile, path));
+    return in;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in = OpenForReading(path);
     in.seekg(0, std::ios::end);
     const auto size = in.tellg();
     in.seekg(0, std::ios::beg);
@@ -48,6 +53,10 @@ fs::path TemporaryPathFor(const fs::path& target) {
 }  // namespace
 
 void ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    ReplaceFileContents(path, [bytes](const TByteSink& sink) { sink(bytes); });
+}
+
+void ReplaceFileContents(const std::string& path, const std::function<void(const TByteSink& sink)>& write) {
     const fs::path target(path);
     std::error_code error;
     const auto status = fs::status(target, error);
@@ -62,7 +71,16 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
 
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) CannotCreate(path);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    try {
+        write([&out](std::string_view piece) {
+            // After a failed write the stream refuses the rest; the check below reports it.
+            if (out) out.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+        });
+    } catch (...) {
+        out.close();
+        fs::remove(temporary, error);
+        throw;
+    }
     out.flush();
     out.close();
     if (!out) {

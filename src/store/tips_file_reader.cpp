@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <istream>
+#include <string>
 #include <vector>
 
 #include "base/byte_reader.hpp"
@@ -54,67 +56,131 @@ private:
     TMemoryTable& table_;
 };
 
+// How much of the file the header and the column descriptors are first looked for in.
+constexpr std::size_t kHeaderWindow = 64 * 1024;
+
 }  // namespace
 
+// The bytes of a tips file as the reader sees them: a window onto the part not yet read, widened from
+// the stream (when there is one) as the reader asks. Whole bytes are one window that cannot grow.
+class TTipsFilePieces {
+public:
+    explicit TTipsFilePieces(std::string_view bytes) : whole_(bytes) {}
+    TTipsFilePieces(std::istream& stream, std::size_t pieceSize) : stream_(&stream), pieceSize_(std::max<std::size_t>(pieceSize, 1)) {}
+
+    std::string_view Window() const { return stream_ ? std::string_view(buffer_).substr(start_) : whole_.substr(start_); }
+    void Consume(std::size_t count) { start_ += count; }
+    // Widens the window by at least a piece (by as much as it holds, for a record larger than that);
+    // false when the stream has nothing more, or a read failed (what came before stands).
+    bool ReadMore() {
+        if (!stream_ || !*stream_) return false;
+        buffer_.erase(0, start_);
+        start_ = 0;
+        const std::size_t held = buffer_.size();
+        const std::size_t wanted = std::max(pieceSize_, held);
+        buffer_.resize(held + wanted);
+        stream_->read(buffer_.data() + held, static_cast<std::streamsize>(wanted));
+        const auto got = static_cast<std::size_t>(std::max<std::streamsize>(stream_->gcount(), 0));
+        buffer_.resize(held + got);
+        readAny_ = readAny_ || got > 0;
+        return got > 0;
+    }
+    // Nothing at all was there: an empty file.
+    bool NothingRead() const { return stream_ ? !readAny_ : whole_.empty(); }
+
+private:
+    std::string_view whole_;
+    std::istream* stream_ = nullptr;
+    std::size_t pieceSize_ = 0;
+    std::string buffer_;
+    std::size_t start_ = 0;
+    bool readAny_ = false;
+};
+
 TLoadResult TTipsFileReader::Read(TMemoryTable& table, std::string_view bytes) {
+    TTipsFilePieces pieces(bytes);
+    return Read(table, pieces);
+}
+
+TLoadResult TTipsFileReader::Read(TMemoryTable& table, std::istream& stream, std::size_t pieceSize) {
+    TTipsFilePieces pieces(stream, pieceSize);
+    return Read(table, pieces);
+}
+
+TLoadResult TTipsFileReader::Read(TMemoryTable& table, TTipsFilePieces& pieces) {
     TLoadBracket bracket(table);
     table.Close();
     table.Open();
 
     TLoadResult result;
-    TByteReader in(bytes);
-
-    // Header: "Ver" and the version, or (version 0) nothing at all.
-    double version = 0;
-    bool headerComplete = true;
-    if (in.Chars(3) == "Ver") {
-        version = in.F64();
-        headerComplete = in.Ok();
-        if (!(version >= 1.0)) version = 1.0;   // also a NaN
-    } else {
-        in.Rewind();
+    // The header and the column descriptors are read from one window; a window that ends inside them
+    // is widened while there is more, so that they are read as from the whole file.
+    while (pieces.Window().size() < kHeaderWindow && pieces.ReadMore()) {
     }
-
-    // Column descriptors.
     std::vector<TMemoryReadField> columns;
-    const std::int32_t columnCount = headerComplete ? in.I32() : 0;
-    bool descriptorsComplete = headerComplete && in.Ok();
+    bool descriptorsComplete = false;
     int matched = 0;
-    for (std::int32_t i = 0; descriptorsComplete && i < columnCount; ++i) {
-        TMemoryReadField column;
-        column.size = in.I32();
-        column.code = in.I16();
-        const std::uint16_t nameLength = in.U16();
-        if (!in.Ok()) {
-            descriptorsComplete = false;
-            break;
+    double version = 0;
+    for (;;) {
+        result = TLoadResult{};
+        columns.clear();
+        matched = 0;
+        TByteReader in(pieces.Window());
+        // Header: "Ver" and the version, or (version 0) nothing at all.
+        version = 0;
+        bool headerComplete = true;
+        if (in.Chars(3) == "Ver") {
+            version = in.F64();
+            headerComplete = in.Ok();
+            if (!(version >= 1.0)) version = 1.0;   // also a NaN
+        } else {
+            in.Rewind();
         }
-        if (nameLength > 255) throw EReadError(texts::kDataIncorrect);
-        std::string_view name = in.Chars(nameLength);
-        if (!in.Ok()) {
-            descriptorsComplete = false;
-            break;
+
+        // Column descriptors.
+        const std::int32_t columnCount = headerComplete ? in.I32() : 0;
+        descriptorsComplete = headerComplete && in.Ok();
+        for (std::int32_t i = 0; descriptorsComplete && i < columnCount; ++i) {
+            TMemoryReadField column;
+            column.size = in.I32();
+            column.code = in.I16();
+            const std::uint16_t nameLength = in.U16();
+            if (!in.Ok()) {
+                descriptorsComplete = false;
+                break;
+            }
+            if (nameLength > 255) throw EReadError(texts::kDataIncorrect);
+            std::string_view name = in.Chars(nameLength);
+            if (!in.Ok()) {
+                descriptorsComplete = false;
+                break;
+            }
+            name = name.substr(0, name.find('\0'));
+            result.columns.push_back({std::string(name), column.code, column.size});
+            // Hidden, calculated and lookup fields are never stored, so never read either.
+            auto* field = table.FindField(name);
+            if (field && field->FieldKind() == TFieldKind::fkData && field->Index() > 0) {
+                column.field = field;
+                ++matched;
+            }
+            columns.push_back(column);
         }
-        name = name.substr(0, name.find('\0'));
-        result.columns.push_back({std::string(name), column.code, column.size});
-        // Hidden, calculated and lookup fields are never stored, so never read either.
-        auto* field = table.FindField(name);
-        if (field && field->FieldKind() == TFieldKind::fkData && field->Index() > 0) {
-            column.field = field;
-            ++matched;
-        }
-        columns.push_back(column);
+        if (!descriptorsComplete && pieces.ReadMore()) continue;
+        if (descriptorsComplete) pieces.Consume(in.Position());
+        break;
     }
     if (!descriptorsComplete) {
-        result.complete = bytes.empty();   // an empty file is an empty table, read whole
+        result.complete = pieces.NothingRead();   // an empty file is an empty table, read whole
     } else if (matched == 0) {
-        result.complete = in.Remaining() == 0;
+        result.complete = pieces.Window().empty() && !pieces.ReadMore();
     } else {
         table.loading_ = true;
         const bool hasPresence = version > 0;
-        while (in.Remaining() > 0) {
+        // Each record is read from the window; one that runs past its end is read again from a wider
+        // window while there is more.
+        while (!pieces.Window().empty() || pieces.ReadMore()) {
+            TByteReader in(pieces.Window());
             TStoredRecord record{table.NewBlock(), std::vector<std::string>(static_cast<std::size_t>(table.memoCount_)), 0};
-            const auto recordStart = in.Position();
             for (const auto& column : columns) {
                 const auto* field = column.field;
                 bool present = true;
@@ -146,12 +212,14 @@ TLoadResult TTipsFileReader::Read(TMemoryTable& table, std::string_view bytes) {
                 }
                 if (!in.Ok()) break;
             }
+            if (!in.Ok() && pieces.ReadMore()) continue;
             // A record that takes no bytes (only empty fixed-size columns without presence bytes) would
             // repeat forever: the rest of the file cannot be records.
-            if (!in.Ok() || in.Position() == recordStart) {
+            if (!in.Ok() || in.Position() == 0) {
                 result.complete = false;
                 break;
             }
+            pieces.Consume(in.Position());
             // A record without any memo text needs no memo array.
             if (std::all_of(record.memos.begin(), record.memos.end(), [](const auto& m) { return m.empty(); })) {
                 record.memos.clear();

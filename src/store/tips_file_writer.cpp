@@ -1,6 +1,9 @@
 // Writing a table as a tips file image.
 
 #include <cstring>
+#include <functional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/byte_order.hpp"
@@ -13,20 +16,33 @@ namespace {
 
 constexpr double kFormatVersion = 1.8;
 
+// The image as it is made, handed to the sink a piece at a time once a piece is full.
 class TImage {
 public:
-    explicit TImage(std::size_t expected) { bytes_.reserve(expected); }
+    using TSink = std::function<void(std::string_view piece)>;
+    TImage(std::size_t pieceSize, const TSink& sink) : pieceSize_(pieceSize), sink_(sink) { bytes_.reserve(pieceSize_); }
     void Int16(std::int16_t value) { base::AppendLittle(bytes_, value); }
     void UInt16(std::uint16_t value) { base::AppendLittle(bytes_, value); }
     void Int32(std::int32_t value) { base::AppendLittle(bytes_, value); }
     void Double(double value) { base::AppendLittle(bytes_, value); }
     void Bytes(const void* data, std::size_t size) { bytes_.append(static_cast<const char*>(data), size); }
     void Byte(std::uint8_t value) { bytes_ += static_cast<char>(value); }
-    std::string Take() { return std::move(bytes_); }
+    // Hands on what is held once it fills a piece (called between records).
+    void PassOnWhenFull() {
+        if (bytes_.size() >= pieceSize_) PassOn();
+    }
+    void PassOn() {
+        if (!bytes_.empty()) sink_(bytes_);
+        bytes_.clear();
+    }
 
 private:
+    std::size_t pieceSize_;
+    const TSink& sink_;
     std::string bytes_;
 };
+
+constexpr std::size_t kPieceSize = 1 << 20;
 
 enum class TValueEncoding { Text, Blob, Fixed };
 
@@ -39,6 +55,18 @@ TValueEncoding EncodingOf(const TField& field) {
 }  // namespace
 
 std::string TTipsFileWriter::Write(const TMemoryTable& table) {
+    std::size_t expected = 1024;  // the header and column descriptors
+    for (const auto& record : table.records_) {
+        expected += record.block.size() + 20;
+        for (const auto& memo : record.memos) expected += memo.size();
+    }
+    std::string image;
+    image.reserve(expected);
+    WriteTo(table, [&image](std::string_view piece) { image.append(piece); });
+    return image;
+}
+
+void TTipsFileWriter::WriteTo(const TMemoryTable& table, const std::function<void(std::string_view piece)>& sink) {
     // Every stored field except the hidden record id and calculated or lookup fields.
     std::vector<const TField*> columns;
     for (int i = 1; i < table.FieldCount(); ++i) {
@@ -46,14 +74,7 @@ std::string TTipsFileWriter::Write(const TMemoryTable& table) {
         if (field.FieldKind() == TFieldKind::fkData) columns.push_back(&field);
     }
 
-    std::size_t expected = 15;
-    for (const auto* field : columns) expected += 8 + field->FieldName().size() + 1;
-    for (const auto& record : table.records_) {
-        expected += record.block.size() + 5 * columns.size();
-        for (const auto& memo : record.memos) expected += memo.size();
-    }
-
-    TImage out(expected);
+    TImage out(kPieceSize, sink);
     out.Bytes("Ver", 3);
     out.Double(kFormatVersion);
     out.Int32(static_cast<std::int32_t>(columns.size()));
@@ -96,8 +117,9 @@ std::string TTipsFileWriter::Write(const TMemoryTable& table) {
                     break;
             }
         }
+        out.PassOnWhenFull();
     }
-    return out.Take();
+    out.PassOn();
 }
 
 }  // namespace tips::store

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <sstream>
+#include <string>
 
 #include "store/database_error.hpp"
 #include "store_test_support.hpp"
@@ -49,6 +51,35 @@ protected:
     TByteCollator collator;
     TTipsTable tips{collator};
 };
+
+// A table of several megabytes is written in pieces as it is made: the file holds exactly the image,
+// and a stream gets the same bytes.
+TEST_F(TipsFileOnDisk, ALargeTableIsWrittenInPiecesToExactlyItsImage) {
+    for (int i = 0; i < 6000; ++i) {
+        tips.Add({"Cat" + std::to_string(i % 7), "Tip " + std::to_string(i), std::string(900 + i % 300, 'a' + i % 26)});
+    }
+    const std::string image = tips.table.SaveToBytes();
+    ASSERT_GT(image.size(), 5u << 20);
+    tips.table.SaveToFile(path);
+    EXPECT_TRUE(ReadWholeFile(path) == image);
+    std::ostringstream stream;
+    tips.table.SaveToStream(stream);
+    EXPECT_TRUE(stream.str() == image);
+}
+
+// Content handed over in pieces that fails midway: the old file stays, no temporary file is left, and
+// the failure reaches the caller.
+TEST_F(TipsFileOnDisk, APieceWriterThatFailsLeavesTheOldFile) {
+    Write(path, "old bytes");
+    EXPECT_THROW(ReplaceFileContents(path,
+                                     [](const TByteSink& sink) {
+                                         sink("new ");
+                                         throw EWriteError("gave up");
+                                     }),
+                 EWriteError);
+    EXPECT_EQ(ReadWholeFile(path), "old bytes");
+    EXPECT_EQ(Entries(), std::vector<std::string>{"trucos.dat"});
+}
 
 TEST_F(TipsFileOnDisk, SaveWritesTheImageAndLeavesNoTemporaryFile) {
     Write(path, std::string(1000, 'x'));   // a longer old file is replaced whole

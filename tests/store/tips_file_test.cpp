@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
 #include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "store/database_error.hpp"
 #include "store/file_io.hpp"
@@ -184,6 +189,83 @@ INSTANTIATE_TEST_SUITE_P(
         for (auto& c : name) if (c == ' ') c = '_';
         return name;
     });
+
+// Read from a stream a piece at a time, any file gives what the whole bytes give: the same records,
+// columns and completeness, whatever the pieces' size and wherever a value is cut between them. Files:
+// the damaged cases above, every cut of a small file, a larger one with bytes flipped, the fixtures.
+struct TReadOutcome {
+    bool complete = false;
+    int records = 0;
+    std::vector<std::string> columns;
+    std::vector<TTip> tips;
+    bool threw = false;
+    friend bool operator==(const TReadOutcome&, const TReadOutcome&) = default;
+};
+
+template <typename Load>
+TReadOutcome OutcomeOf(Load load) {
+    TByteCollator collator;
+    TTipsTable tips(collator);
+    tips.table.Open();
+    TReadOutcome outcome;
+    try {
+        const TLoadResult result = load(tips.table);
+        outcome.complete = result.complete;
+        outcome.records = result.records;
+        for (const auto& column : result.columns) outcome.columns.push_back(column.name);
+    } catch (const EReadError&) {
+        outcome.threw = true;
+    }
+    outcome.tips = tips.Tips();
+    return outcome;
+}
+
+TEST(TipsFilePieces, AnyFileReadInPiecesGivesWhatTheWholeBytesGive) {
+    std::vector<std::pair<std::string, std::string>> files;
+    files.emplace_back("empty", "");
+    files.emplace_back("stray", "abc");
+    files.emplace_back("descriptors", kTipsHeader);
+    files.emplace_back("one tip", kTipsHeader + kOneTip);
+    files.emplace_back("negative length", kTipsHeader + kOneTip + Bytes({0xFF, 0xFF, 0xFF, 0xFF}));
+    for (const char* fixture :
+         {"version0.dat", "other_layout.dat", "long_name.dat", "truncated_third_record.dat", "zero_width_record.dat"}) {
+        files.emplace_back(fixture, Fixture(fixture));
+    }
+    TByteCollator collator;
+    TTipsTable small(collator);
+    small.table.Open();
+    small.Add({"API", "Beep", "Beep\r\n"});
+    small.Add({std::nullopt, "Sin categor\xED" "a", std::string(70, 'x')});
+    small.Add({"Cadenas", std::nullopt, {}});
+    const std::string smallImage = small.table.SaveToBytes();
+    for (std::size_t cut = 0; cut <= smallImage.size(); ++cut) {
+        files.emplace_back("cut at " + std::to_string(cut), smallImage.substr(0, cut));
+    }
+    TTipsTable large(collator);
+    large.table.Open();
+    for (int i = 0; i < 300; ++i) {
+        large.Add({"Cat" + std::to_string(i % 5), "Truco " + std::to_string(i), std::string(static_cast<std::size_t>(i * 37 % 5000), 'c')});
+    }
+    const std::string largeImage = large.table.SaveToBytes();
+    files.emplace_back("large", largeImage);
+    std::mt19937 random(3);
+    for (int flip = 0; flip < 30; ++flip) {
+        std::string damaged = largeImage;
+        damaged[random() % damaged.size()] ^= static_cast<char>(1 << (random() % 8));
+        files.emplace_back("large flipped " + std::to_string(flip), damaged);
+    }
+
+    for (const auto& [name, bytes] : files) {
+        const TReadOutcome whole = OutcomeOf([&](TMemoryTable& table) { return table.LoadFromBytes(bytes); });
+        for (const std::size_t piece : {std::size_t{1}, std::size_t{3}, std::size_t{17}, std::size_t{4096}}) {
+            const TReadOutcome inPieces = OutcomeOf([&](TMemoryTable& table) {
+                std::istringstream stream(bytes);
+                return TTipsFileReader::Read(table, stream, piece);
+            });
+            EXPECT_TRUE(inPieces == whole) << name << ", pieces of " << piece;
+        }
+    }
+}
 
 TEST(TipsFileFixedSize, FixedSizeColumnsCarryAPresenceByteAndTheirBytes) {
     TByteCollator collator;
