@@ -79,6 +79,22 @@ bool Answers(HWND window) {
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
 }
 
+// The window of the program's thread that has the keyboard focus now.
+HWND FocusOf(HWND main) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+// Waits up to a second for a click to have given `window` the focus: input sent is handled in its turn.
+bool FocusReaches(HWND main, HWND window) {
+    for (int wait = 0; wait < 100; ++wait) {
+        if (FocusOf(main) == window) return true;
+        Sleep(10);
+    }
+    return false;
+}
+
 // A window of the program over the main one (a box, the about box, the preview): closed as a user would.
 bool CloseWhatIsOver(HWND main) {
     const HWND front = GetForegroundWindow();
@@ -157,6 +173,13 @@ int main(int argc, char** argv) {
                 std::printf("type code\n");
                 Click(editors[0], 40 + pick(std::max(1, static_cast<int>(rect.right) - 60)),
                       5 + pick(std::max(1, static_cast<int>(rect.bottom) - 20)));
+                // Code is typed into the code editor only: keys that would land elsewhere (a box that has
+                // just come up, the grid's cell editor) would edit what this action does not mean to.
+                if (!FocusReaches(main, editors[0])) {
+                    const HWND focus = FocusOf(main);
+                    std::printf("  the focus is on %s, not the code: nothing typed\n", focus ? ClassOf(focus).c_str() : "nothing");
+                    break;
+                }
                 for (const char c : std::string(words[pick(10)])) {
                     const SHORT scan = VkKeyScanA(c);
                     if (scan == -1) continue;
@@ -176,6 +199,11 @@ int main(int argc, char** argv) {
                 GetClientRect(edits[0], &rect);
                 std::printf("search\n");
                 Click(edits[0], 5, rect.bottom / 2);
+                if (!FocusReaches(main, edits[0])) {
+                    const HWND focus = FocusOf(main);
+                    std::printf("  the focus is on %s, not the search box: nothing typed\n", focus ? ClassOf(focus).c_str() : "nothing");
+                    break;
+                }
                 Keys({VK_CONTROL, 'A'});
                 const char letter = static_cast<char>('A' + pick(26));
                 Keys({static_cast<WORD>(letter)});
