@@ -1,5 +1,7 @@
 #include "widgets/win32/control.hpp"
 
+#include "widgets/win32/window_services.hpp"
+
 #include <algorithm>
 
 #include "platform/win32/gdi_canvas.hpp"
@@ -296,6 +298,10 @@ bool TWinControl::RouteToGraphicControl(UINT message, WPARAM wParam, LPARAM lPar
 
 LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (LRESULT routed = 0; RouteToGraphicControl(message, wParam, lParam, routed)) return routed;
+    if (message == RepaintFrameMessage()) {
+        SendMessageA(Handle(), WM_NCPAINT, 1, 0);
+        return 0;
+    }
     switch (message) {
         case WM_PAINT:
             if (!graphicControls_.empty()) {

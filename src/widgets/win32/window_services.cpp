@@ -72,10 +72,18 @@ void TWin32WindowServices::EnableScrollArrows(platform::TScrollBarKind bar, plat
     RepaintFrame();
 }
 
+UINT RepaintFrameMessage() {
+    static const UINT message = RegisterWindowMessageA("TipsRepaintFrame");
+    return message;
+}
+
 // The bars are drawn again through the window's own frame paint (not behind its back, as a redrawing
-// SetScrollInfo does), so that whatever paints over the standard bars sees every change.
+// SetScrollInfo does), once for all the changes of the message at hand: one request waits in the queue.
 void TWin32WindowServices::RepaintFrame() const {
-    if (IsWindowVisible(Handle())) SendMessageA(Handle(), WM_NCPAINT, 1, 0);
+    if (!IsWindowVisible(Handle())) return;
+    MSG waiting;
+    if (PeekMessageA(&waiting, Handle(), RepaintFrameMessage(), RepaintFrameMessage(), PM_NOREMOVE)) return;
+    PostMessageA(Handle(), RepaintFrameMessage(), 0, 0);
 }
 
 void TWin32WindowServices::Invalidate(const platform::TViewRect& rect) {

@@ -15,6 +15,10 @@
 
 namespace tips::widgets {
 
+// Posted to a window whose scroll bars changed: its frame is painted once, through its own WM_NCPAINT,
+// after the changes of the message at hand (a skin paints over the standard bars there).
+UINT RepaintFrameMessage();
+
 class TWin32WindowServices final : public platform::TWindowServices {
 public:
     // Whether invalidated areas are erased with the window class's background before they are painted:
