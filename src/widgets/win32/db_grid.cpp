@@ -97,16 +97,12 @@ void TDBGrid::CellEditorChanged() {
     cellEdit_.Show(rect, editor.Text(), editor.MaxLength(), editor.AllSelected(), hasFocus_);
 }
 
+// Through the window services: a bar that did not change is left alone, and a change is painted
+// through the grid's own frame paint (where a skin paints over the bar) once the message at hand is done.
 void TDBGrid::UpdateScrollBar() {
-    const auto info = core_.ScrollInfo();
-    SCROLLINFO scroll{};
-    scroll.cbSize = sizeof scroll;
-    scroll.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
-    scroll.nMin = info.Min;
-    scroll.nMax = info.Max;
-    scroll.nPage = static_cast<UINT>(info.Page);
-    scroll.nPos = info.Position;
-    SetScrollInfo(Handle(), SB_VERT, &scroll, TRUE);
+    platform::TViewScrollInfo info = core_.ScrollInfo();
+    info.HideWhenUnneeded = false;  // kept, disabled, when every row shows
+    services_.SetScrollInfo(platform::TScrollBarKind::Vertical, info);
 }
 
 // ---- Keys and the cell editor's edit box --------------------------------------------------------------
