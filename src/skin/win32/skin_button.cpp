@@ -11,16 +11,6 @@
 
 namespace tips::skin::win32 {
 
-namespace {
-
-std::string WindowText(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-}  // namespace
-
 TButtonState TSkinButton::State() const {
     TButtonState state;
     state.Pressed = tracker_.Pressed() && (!mousePress_ || tracker_.Hot());

@@ -26,6 +26,12 @@ TSkinControl::~TSkinControl() {
 
 void TSkinControl::Refresh() { Redraw(); }
 
+std::string TSkinControl::WindowText(HWND window) {
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 void TSkinControl::HoverTick() {
     if (!Alive() || !Hot()) return;
     POINT cursor{};

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "platform/canvas.hpp"
 #include "skin/win32/skin_context.hpp"
 #include "skin/win32/window_subclass.hpp"
@@ -29,6 +31,8 @@ public:
 
 protected:
     const TSkinContext& Context() const { return context_; }
+    // A window's caption text (a control's caption is its window text).
+    static std::string WindowText(HWND window);
     // Messages the family handles before the window's procedure: true when `result` is the answer.
     virtual bool PreFilter(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Draws the whole client area; `client` is its rectangle.

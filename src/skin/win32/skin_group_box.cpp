@@ -16,12 +16,6 @@ COLORREF Direct(platform::TColor colour) {
     return static_cast<COLORREF>(platform::ResolveColor(colour, platform::GdiSystemColors()));
 }
 
-std::string WindowText(HWND window) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 }  // namespace
 
 TSkinGroupBox::TSkinGroupBox(HWND box, TSkinContext context) : TSkinControl(box, context) { Refresh(); }
