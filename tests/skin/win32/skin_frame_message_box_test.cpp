@@ -9,6 +9,7 @@
 #include <string>
 
 #include "../embedded_model_support.hpp"
+#include "message_pump.hpp"
 
 namespace {
 
@@ -16,16 +17,7 @@ using namespace tips::skin;
 using tips::skin::win32::TSkinContext;
 using tips::skin::win32::TSkinForm;
 
-void Pump() {
-    MSG message;
-    for (int round = 0; round < 3; ++round) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(10);
-    }
-}
+using tips::skin::testing::Pump;
 
 int WidthOf(HWND window) {
     RECT rect{};

@@ -10,6 +10,7 @@
 
 #include "../embedded_model_support.hpp"
 #include "window_pixels.hpp"
+#include "message_pump.hpp"
 
 namespace {
 
@@ -20,16 +21,7 @@ using tips::skin::win32::TSkinForm;
 
 constexpr LONG_PTR kStyle = WS_OVERLAPPEDWINDOW;
 
-void Pump() {
-    MSG message;
-    for (int round = 0; round < 3; ++round) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(10);
-    }
-}
+using tips::skin::testing::Pump;
 
 HWND MakeWindow(HWND owner, int width, int height) {
     WNDCLASSA windowClass{};

@@ -12,6 +12,7 @@
 #include "../embedded_model_support.hpp"
 #include "platform/win32/gdi_object.hpp"
 #include "skin/title_buttons.hpp"
+#include "window_pixels.hpp"
 
 namespace {
 
@@ -43,43 +44,7 @@ void Pump() {
     }
 }
 
-// Every pixel of the whole window, read back from the screen (0x00RRGGBB).
-class TWindowPixels {
-public:
-    explicit TWindowPixels(HWND window) {
-        RECT rect{};
-        GetWindowRect(window, &rect);
-        width_ = rect.right - rect.left;
-        const int height = rect.bottom - rect.top;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        HDC source = GetWindowDC(window);
-        const tips::platform::TMemoryDC memory(source);
-        void* bits = nullptr;
-        const tips::platform::TBitmapHandle dib(CreateDIBSection(memory.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        {
-            const tips::platform::TSelectObject selected(memory.get(), dib.get());
-            BitBlt(memory.get(), 0, 0, width_, height, source, 0, 0, SRCCOPY);
-            GdiFlush();
-            const auto* words = static_cast<const std::uint32_t*>(bits);
-            pixels_.assign(words, words + static_cast<std::size_t>(width_) * static_cast<std::size_t>(height));
-        }
-        ReleaseDC(window, source);
-    }
-    Rgb At(int x, int y) const {
-        const std::uint32_t word = pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
-        return {static_cast<std::uint8_t>(word >> 16), static_cast<std::uint8_t>(word >> 8), static_cast<std::uint8_t>(word)};
-    }
-
-private:
-    int width_ = 0;
-    std::vector<std::uint32_t> pixels_;
-};
+using tips::skin::testing::TWindowPixels;
 
 class SkinFrame : public ::testing::Test {
 protected:

@@ -14,6 +14,7 @@
 
 #include "../embedded_model_support.hpp"
 #include "window_pixels.hpp"
+#include "message_pump.hpp"
 
 namespace {
 
@@ -78,16 +79,7 @@ void CALLBACK RunScript(HWND, UINT, UINT_PTR, DWORD) {
     }
 }
 
-void Pump() {
-    MSG message;
-    for (int round = 0; round < 3; ++round) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(10);
-    }
-}
+using tips::skin::testing::Pump;
 
 Rgb RgbOf(tips::platform::TColor colour) {
     const COLORREF value = (colour & 0x80000000u) ? GetSysColor(static_cast<int>(colour & 0xFFu)) : colour;
