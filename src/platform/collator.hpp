@@ -18,6 +18,13 @@ public:
     virtual std::string SortKey(std::string_view text, bool ignoreCase) const = 0;
 };
 
+// True when the bytes alone show that no collation finds `a` and `b` equal: ignoring the case of ASCII
+// letters, they are the same up to a position where both hold ASCII letters or digits and these differ.
+// No language's rules make two different letters or digits equal, and what comes before them is the
+// same text. False only means that a collator must be asked. A zero byte ends a text for the collators,
+// so nothing after one decides anything.
+bool PlainlyUnequal(std::string_view a, std::string_view b);
+
 // The collator of the user's default locale for this build's platform.
 const TCollator& UserDefaultCollator();
 

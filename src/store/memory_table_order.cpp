@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -65,31 +66,53 @@ void TMemoryTable::SortRecords() {
 
 bool TMemoryTable::SortRecordsByKeys() {
     // A collation key per record turns n log n collator calls into n, and the sort into byte comparisons.
+    // The keys share one buffer and the records are moved into place along the permutation's cycles, so a
+    // sort of a large table needs little memory beside its records.
     const int offset = sortField_->offset_ + 1;
     const bool ignoreCase = sortOptions_.Has(TMemorySortOption::soCaseInsensitive);
     struct TKeyed {
-        std::string key;
+        std::uint32_t keyOffset;
+        std::uint32_t keyLength;
         std::int32_t id;
-        std::size_t index;
+        std::uint32_t index;
     };
+    if (records_.size() > std::numeric_limits<std::uint32_t>::max()) return false;
+    std::string keys;
     std::vector<TKeyed> keyed;
     keyed.reserve(records_.size());
     for (std::size_t i = 0; i < records_.size(); ++i) {
-        auto key = FieldSortKey(collator_, sortField_->DataType(), records_[i].block.data() + offset,
-                                sortField_->DataSize(), ignoreCase);
-        if (!key) return false;
-        keyed.push_back({std::move(*key), records_[i].id, i});
+        const auto key = FieldSortKey(collator_, sortField_->DataType(), records_[i].block.data() + offset,
+                                      sortField_->DataSize(), ignoreCase);
+        if (!key || keys.size() + key->size() > std::numeric_limits<std::uint32_t>::max()) return false;
+        keyed.push_back({static_cast<std::uint32_t>(keys.size()), static_cast<std::uint32_t>(key->size()),
+                         records_[i].id, static_cast<std::uint32_t>(i)});
+        keys += *key;
     }
+    const auto keyOf = [&keys](const TKeyed& entry) {
+        return std::string_view(keys).substr(entry.keyOffset, entry.keyLength);
+    };
     const bool descending = sortOptions_.Has(TMemorySortOption::soDesc);
-    std::sort(keyed.begin(), keyed.end(), [descending](const TKeyed& a, const TKeyed& b) {
-        int result = a.key.compare(b.key);
+    std::sort(keyed.begin(), keyed.end(), [&](const TKeyed& a, const TKeyed& b) {
+        int result = keyOf(a).compare(keyOf(b));
         if (result == 0) result = a.id < b.id ? -1 : (a.id > b.id ? 1 : 0);
         return descending ? result > 0 : result < 0;
     });
-    std::vector<TStoredRecord> sorted;
-    sorted.reserve(records_.size());
-    for (const auto& entry : keyed) sorted.push_back(std::move(records_[entry.index]));
-    records_.swap(sorted);
+    // Place p takes the record at keyed[p].index; an entry whose record has arrived points at itself.
+    for (std::size_t start = 0; start < keyed.size(); ++start) {
+        if (keyed[start].index == start) continue;
+        TStoredRecord held = std::move(records_[start]);
+        std::size_t place = start;
+        while (true) {
+            const std::size_t from = keyed[place].index;
+            keyed[place].index = static_cast<std::uint32_t>(place);
+            if (from == start) {
+                records_[place] = std::move(held);
+                break;
+            }
+            records_[place] = std::move(records_[from]);
+            place = from;
+        }
+    }
     return true;
 }
 
@@ -204,11 +227,16 @@ bool TMemoryTable::RecordMatches(const TStoredRecord& record, const std::vector<
             const std::string_view value(text, strnlen(text, static_cast<std::size_t>(field.DataSize())));
             const auto k = key->size();
             const auto v = value.size();
+            std::string_view compared;
             if (options.Empty() || k == v) {
-                if (collator_.Compare(value, *key, ignoreCase) != 0) return false;
+                compared = value;
             } else if (options.Has(TLocateOption::loPartialKey) && k > 0 && k < v) {
-                if (collator_.Compare(value.substr(0, k), *key, ignoreCase) != 0) return false;
+                compared = value.substr(0, k);
             } else {
+                return false;
+            }
+            // Most titles differ from the key in a plain letter, which the bytes show without the collator.
+            if (platform::PlainlyUnequal(compared, *key) || collator_.Compare(compared, *key, ignoreCase) != 0) {
                 return false;
             }
             continue;

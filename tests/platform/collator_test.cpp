@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,70 @@ TEST(CollatorCompare, ComparesTheViewUpToItsFirstZeroByte) {
     EXPECT_EQ(collator.Compare(std::string("abc\0def", 7), "abc", false), 0);
     EXPECT_EQ(collator.Compare(title.substr(0, 0), "", false), 0);
     EXPECT_LT(collator.Compare(title.substr(0, 0), "a", false), 0);
+}
+
+struct PlainCase {
+    std::string a;
+    std::string b;
+    bool plainlyUnequal;
+};
+
+class PlainlyUnequalCases : public ::testing::TestWithParam<PlainCase> {};
+
+TEST_P(PlainlyUnequalCases, DecidesOnlyAtDifferentLettersOrDigits) {
+    const auto& c = GetParam();
+    EXPECT_EQ(tips::platform::PlainlyUnequal(c.a, c.b), c.plainlyUnequal) << "'" << c.a << "' vs '" << c.b << "'";
+    EXPECT_EQ(tips::platform::PlainlyUnequal(c.b, c.a), c.plainlyUnequal) << "'" << c.b << "' vs '" << c.a << "'";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PlainlyUnequalCases,
+    ::testing::Values(PlainCase{"Abrir", "abrx", true}, PlainCase{"Redondear a", "redondear b", true},
+                      PlainCase{"a9", "A0", true},
+                      // The same text but for case, or a prefix of the other: the collator decides.
+                      PlainCase{"Abrir", "aBRIR", false}, PlainCase{"ab", "abc", false}, PlainCase{"", "a", false},
+                      // Punctuation, spaces, controls and accented letters can be ignored or expand.
+                      PlainCase{"co-op", "coop", false}, PlainCase{"a b", "ab ", false},
+                      PlainCase{"a\x01" "b", "ab\x01", false}, PlainCase{"\xE6" "x", "aex", false},
+                      PlainCase{"\xB9", "1", false}, PlainCase{"\xC1rbol", "arbol", false},
+                      // A text ends at its first zero byte.
+                      PlainCase{std::string("a\0x", 3), std::string("a\0y", 3), false}));
+
+// Whatever the bytes decide must be what the platform's collator answers, on texts made of the
+// characters collations treat specially: case, accents, ligatures, ignorable controls and punctuation.
+TEST(PlainlyUnequalAgainstTheCollator, NeverCallsUnequalWhatTheCollatorFindsEqual) {
+    const auto& collator = UserDefaultCollator();
+    const std::string alphabet = std::string("aAbBcChHlLsSeE09 -'.\x01\xE1\xC1\xF1\xD1\xDF\xE6\xAA\xB9") + '\0';
+    std::mt19937 random(20261211);
+    const auto pick = [&] { return alphabet[random() % alphabet.size()]; };
+    int decided = 0;
+    int undecided = 0;
+    for (int round = 0; round < 20000; ++round) {
+        std::string a;
+        for (auto length = random() % 6; length > 0; --length) a += pick();
+        // A near copy of `a`, one or two characters changed, added or taken out, so that the two share a
+        // prefix as a title and a typed key do.
+        std::string b = a;
+        for (auto edits = 1 + random() % 2; edits > 0; --edits) {
+            const auto at = b.empty() ? 0 : random() % (b.size() + 1);
+            switch (random() % 3) {
+                case 0: if (at < b.size()) b[at] = pick(); break;
+                case 1: b.insert(b.begin() + static_cast<std::ptrdiff_t>(at), pick()); break;
+                default: if (at < b.size()) b.erase(at, 1); break;
+            }
+        }
+        if (!tips::platform::PlainlyUnequal(a, b)) {
+            ++undecided;
+            continue;
+        }
+        ++decided;
+        for (const bool ignoreCase : {false, true}) {
+            EXPECT_NE(collator.Compare(a, b, ignoreCase), 0) << "'" << a << "' vs '" << b << "' ignoreCase " << ignoreCase;
+        }
+    }
+    // Both answers must have come up often for the comparison to mean anything.
+    EXPECT_GT(decided, 2000);
+    EXPECT_GT(undecided, 2000);
 }
 
 }  // namespace
