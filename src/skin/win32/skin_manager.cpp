@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "skin/win32/redraw_suspension.hpp"
 #include "widgets/win32/control.hpp"
 #include "widgets/win32/form.hpp"
 
@@ -54,6 +55,7 @@ bool TSkinManager::Offer(HWND window) {
     auto* const formObject = dynamic_cast<widgets::TForm*>(widgets::TWinControl::FindControl(window));
     if (formObject) candidate.FormTag = formObject->Tag;
     if (!ShouldSkinWindow(candidate, rules_)) return Skinned(window);
+    const TRedrawSuspension paintedOnceAtTheEnd(window);
     auto form = std::make_unique<TSkinForm>(window, Context(), [this, window] { Forget(window); });
     if (!form->Attached()) return false;
     auto controls = std::make_unique<TSkinFormControls>(Context());

@@ -99,6 +99,29 @@ TEST(SkinManager, AChildWindowIsNeverSkinned) {
     DestroyWindow(child);
 }
 
+// The takeover moves the frame and the client area several times with redrawing switched off: a shown
+// window must come out shown and painted whole, children too, and a hidden one must stay hidden.
+TEST(SkinManager, TakingAWindowOverKeepsItShownOrHiddenAndRepaintsItWhole) {
+    TSkinManager manager(tips::skin::testing::EmbeddedModel(), {});
+    for (const bool shown : {true, false}) {
+        tips::widgets::TOwnedWindow<TTaggedForm> form(0);
+        const HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 10, 10, 80, 40, form.Handle(),
+                                           nullptr, GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(child, nullptr);
+        if (shown) ShowWindow(form.Handle(), SW_SHOWNOACTIVATE);
+        UpdateWindow(form.Handle());
+        UpdateWindow(child);
+        ASSERT_FALSE(GetUpdateRect(child, nullptr, FALSE));
+        ASSERT_TRUE(manager.Offer(form.Handle())) << shown;
+        EXPECT_EQ(IsWindowVisible(form.Handle()) != FALSE, shown);
+        EXPECT_EQ((GetWindowLongPtrW(form.Handle(), GWL_STYLE) & WS_VISIBLE) != 0, shown);
+        // Shown: everything waits to be painted again, once.
+        EXPECT_EQ(GetUpdateRect(form.Handle(), nullptr, FALSE) != FALSE, shown);
+        EXPECT_EQ(GetUpdateRect(child, nullptr, FALSE) != FALSE, shown);
+        DestroyWindow(child);
+    }
+}
+
 TEST(SkinManager, OnlyOnePerProcess) {
     TSkinManager manager(tips::skin::testing::EmbeddedModel(), {});
     EXPECT_THROW(TSkinManager(tips::skin::testing::EmbeddedModel(), {}), std::logic_error);
