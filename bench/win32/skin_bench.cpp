@@ -25,18 +25,15 @@
 #include "skin/win32/skin_context.hpp"
 #include "skin/win32/skin_scroll_bar.hpp"
 #include "widgets/win32/form.hpp"
+#include "win32/bench_process.hpp"
 
 namespace {
 
 using namespace tips;
-
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
+using tips_bench::MedianMs;
+using tips_bench::MicrosSinceProcessStart;
+using tips_bench::RunChild;
+using tips_bench::ShowAndPaint;
 
 // The main window's size, without its controls.
 class TBareForm : public widgets::TForm {
@@ -51,26 +48,6 @@ public:
     }
 };
 
-void ShowAndPaint(HWND window) {
-    ShowWindow(window, SW_SHOWNORMAL);
-    SetForegroundWindow(window);
-    UpdateWindow(window);
-    Pump();
-    RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    GdiFlush();
-}
-
-// Microseconds since this process was created.
-DWORD MicrosSinceProcessStart() {
-    FILETIME created, exited, kernel, user, now;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    GetSystemTimeAsFileTime(&now);
-    const auto ticks = [](const FILETIME& time) {
-        return (static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
-    };
-    return static_cast<DWORD>((ticks(now) - ticks(created)) / 10);
-}
-
 skin::TSkinSource EmbeddedSource() {
     skin::TSkinSource source;
     source.Properties.Active = true;
@@ -81,7 +58,7 @@ skin::TSkinSource EmbeddedSource() {
 int StartBare() {
     widgets::TOwnedWindow<TBareForm> form;
     ShowAndPaint(form.Handle());
-    return static_cast<int>(MicrosSinceProcessStart());
+    return MicrosSinceProcessStart();
 }
 
 int StartSkinned() {
@@ -89,7 +66,7 @@ int StartSkinned() {
     skin::win32::TSkinActivation activation(source);
     widgets::TOwnedWindow<TBareForm> form;
     ShowAndPaint(form.Handle());
-    return activation.Manager() && activation.Manager()->Skinned(form.Handle()) ? static_cast<int>(MicrosSinceProcessStart())
+    return activation.Manager() && activation.Manager()->Skinned(form.Handle()) ? MicrosSinceProcessStart()
                                                                                 : -1;
 }
 
@@ -101,33 +78,10 @@ int StartMainWindow() {
     {
         widgets::TOwnedWindow<app::TForm1> form((folder / "tips.exe").string());
         ShowAndPaint(form.Handle());
-        micros = static_cast<int>(MicrosSinceProcessStart());
+        micros = MicrosSinceProcessStart();
     }
     std::filesystem::remove_all(folder);
     return micros;
-}
-
-// Runs this program again with `mode` and returns what it reports (its exit code).
-int RunChild(const char* mode) {
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    std::string command = std::string("\"") + self + "\" " + mode;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return -1;
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD code = 0;
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return static_cast<int>(code);
-}
-
-double Median(std::vector<int> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2] / 1000.0;
 }
 
 void BenchStartUp() {
@@ -135,13 +89,13 @@ void BenchStartUp() {
     std::vector<int> times[3];
     for (int round = 0; round < 7; ++round)
         for (int mode = 0; mode < 3; ++mode) times[mode].push_back(RunChild(modes[mode]));
-    const double bare = Median(times[0]);
+    const double bare = MedianMs(times[0]);
     std::printf("start-up to first paint, median of 7 fresh processes:\n");
     std::printf("  %-34s %8.1f ms\n", "bare window", bare);
-    std::printf("  %-34s %8.1f ms  (%.2fx the bare window)\n", "the same window, skinned", Median(times[1]),
-                Median(times[1]) / bare);
-    std::printf("  %-34s %8.1f ms  (%.2fx the bare window)\n", "main window, skinned, no tips", Median(times[2]),
-                Median(times[2]) / bare);
+    std::printf("  %-34s %8.1f ms  (%.2fx the bare window)\n", "the same window, skinned", MedianMs(times[1]),
+                MedianMs(times[1]) / bare);
+    std::printf("  %-34s %8.1f ms  (%.2fx the bare window)\n", "main window, skinned, no tips", MedianMs(times[2]),
+                MedianMs(times[2]) / bare);
 }
 
 // Runs `step` until half a second has passed and prints its mean time.

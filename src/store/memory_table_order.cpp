@@ -88,8 +88,9 @@ bool TMemoryTable::SortRecordsByKeys() {
                          records_[i].id, static_cast<std::uint32_t>(i)});
         keys += *key;
     }
-    const auto keyOf = [&keys](const TKeyed& entry) {
-        return std::string_view(keys).substr(entry.keyOffset, entry.keyLength);
+    const char* const keyBytes = keys.data();
+    const auto keyOf = [keyBytes](const TKeyed& entry) {
+        return std::string_view(keyBytes + entry.keyOffset, entry.keyLength);
     };
     const bool descending = sortOptions_.Has(TMemorySortOption::soDesc);
     std::sort(keyed.begin(), keyed.end(), [&](const TKeyed& a, const TKeyed& b) {
