@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 
 #include "platform/collator.hpp"
@@ -24,14 +25,28 @@ public:
     }
 
     std::string SortKey(std::string_view text, bool ignoreCase) const override {
-        const std::string source(text.substr(0, text.find('\0')));
+        const std::string_view source = text.substr(0, text.find('\0'));
         const DWORD flags = LCMAP_SORTKEY | (ignoreCase ? NORM_IGNORECASE : 0);
-        const int length = LCMapStringA(LOCALE_USER_DEFAULT, flags, source.c_str(), -1, nullptr, 0);
-        if (length <= 0) return {};
-        std::string key(static_cast<std::size_t>(length), '\0');
-        const int written = LCMapStringA(LOCALE_USER_DEFAULT, flags, source.c_str(), -1, key.data(), length);
+        // Given with its length, the text needs no terminated copy; an empty one is the empty string.
+        const char* const chars = source.empty() ? "" : source.data();
+        const int charCount = source.empty() ? -1 : static_cast<int>(source.size());
+        // A sort computes a key for every record: one call fills a buffer that holds most keys, and only
+        // a longer key asks for its size first.
+        std::array<char, 512> buffer;
+        int written = LCMapStringA(LOCALE_USER_DEFAULT, flags, chars, charCount, buffer.data(),
+                                   static_cast<int>(buffer.size()));
+        std::string key;
+        if (written > 0) {
+            key.assign(buffer.data(), static_cast<std::size_t>(written));
+        } else {
+            const int length = LCMapStringA(LOCALE_USER_DEFAULT, flags, chars, charCount, nullptr, 0);
+            if (length <= 0) return {};
+            key.assign(static_cast<std::size_t>(length), '\0');
+            written = LCMapStringA(LOCALE_USER_DEFAULT, flags, chars, charCount, key.data(), length);
+            key.resize(written > 0 ? static_cast<std::size_t>(written) : 0);
+        }
         // The key ends in a zero byte that adds nothing to the order.
-        key.resize(written > 0 ? static_cast<std::size_t>(written - 1) : 0);
+        if (!key.empty() && key.back() == '\0') key.pop_back();
         return key;
     }
 };
