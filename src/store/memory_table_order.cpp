@@ -237,7 +237,7 @@ bool TMemoryTable::RecordMatches(const TStoredRecord& record, const std::vector<
                 return false;
             }
             // Most titles differ from the key in a plain letter, which the bytes show without the collator.
-            if (platform::PlainlyUnequal(compared, *key) || collator_.Compare(compared, *key, ignoreCase) != 0) {
+            if (collator_.PlainlyUnequal(compared, *key) || collator_.Compare(compared, *key, ignoreCase) != 0) {
                 return false;
             }
             continue;
