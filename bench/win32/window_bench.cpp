@@ -80,12 +80,7 @@ void MakeTipsFolder(const TTipsSet& set) {
 
 struct TMainWindow {
     explicit TMainWindow(const std::string& set) : form((FolderFor(set) / "tips.exe").string()) {
-        ShowWindow(form.Handle(), SW_SHOWNORMAL);
-        SetForegroundWindow(form.Handle());
-        UpdateWindow(form.Handle());
-        Pump();
-        RedrawWindow(form.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        GdiFlush();
+        tips_bench::ShowAndPaint(form.Handle());
     }
     widgets::TOwnedWindow<app::TForm1> form;
 };

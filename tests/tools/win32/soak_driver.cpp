@@ -147,7 +147,9 @@ int main(int argc, char** argv) {
         const int action = pick(12);
         const std::vector<HWND> grids = ChildrenOfClass(main, "TDBGrid");
         const std::vector<HWND> editors = ChildrenOfClass(main, "TCodeEdit");
-        const std::vector<HWND> edits = ChildrenOfClass(main, "Edit");
+        // The search box, not the grid's cell editor, which is an edit control too.
+        std::vector<HWND> edits = ChildrenOfClass(main, "Edit");
+        std::erase_if(edits, [](HWND edit) { return ClassOf(GetParent(edit)) == "TDBGrid"; });
         RECT rect{};
         switch (action) {
             case 0:
